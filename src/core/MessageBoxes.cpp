@@ -92,3 +92,12 @@ int AskQuestion(std::string_view title, std::string_view instruction, std::strin
         r.buttons.push_back(ButtonCancel);
     return MapQuestionResult(Dialogs().ShowTaskDialog(r));
 }
+
+void ShowExceptionBox(std::string_view text) {
+    TaskDialogRequest r;
+    r.title = "VRX Link";
+    r.mainIcon = TaskIcon::Error;
+    r.instruction = std::string(text);
+    r.buttons = {ButtonOk};
+    Dialogs().ShowTaskDialog(r);
+}

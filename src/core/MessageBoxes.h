@@ -28,3 +28,7 @@ void ShowInfoBox(std::string_view title, std::string_view instruction, std::stri
                  std::string_view footer);
 int AskQuestion(std::string_view title, std::string_view instruction, std::string_view content,
                 bool withCancel, std::string_view footer);
+
+// An error the program did not expect (file input and output): its text as it stands, with
+// the program's title and the error icon.
+void ShowExceptionBox(std::string_view text);
