@@ -1,0 +1,162 @@
+#include "fVRXAbout.h"
+
+#include "KeyPreview.h"
+#include "LangAbout.h"
+#include "QtText.h"
+#include "Theme.h"
+#include "UrlLabel.h"
+#include "fVRXLink.h"
+#include "uVRXCommon.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPainterPath>
+
+namespace {
+constexpr int kClientWidth = 426;
+constexpr int kClientHeight = 284;
+constexpr int kUpperHeight = 108;
+
+// The maker's words are placeholders of this build.
+constexpr const char* kMakerAddress = "Example Instruments\n1 Sample Street\nSampletown 00000\n"
+                                      "Tel: +1 555 0100\nFax: +1 555 0101";
+constexpr const char* kNotice = "Copyright \u00a9 2024 Example Instruments. All rights reserved.";
+constexpr const char* kMailUrl = "mailto:info@example.com";
+constexpr const char* kWebUrl = "https://www.example.com";
+constexpr const char* kWebCaption = "www.example.com";
+
+QFont designFont(const char* family, int pixelSize, bool bold = false, bool underline = false) {
+    QFont font(family);
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    font.setUnderline(underline);
+    return font;
+}
+
+// The banner across the upper panel: the program's name on the teal of the Vela theme.
+QPixmap bannerPicture() {
+    QPixmap picture(kClientWidth, kUpperHeight);
+    QPainter p(&picture);
+    p.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient sky(0, 0, kClientWidth, kUpperHeight);
+    sky.setColorAt(0, QColor(0, 150, 143));
+    sky.setColorAt(1, QColor(0, 70, 90));
+    p.fillRect(picture.rect(), sky);
+    p.setPen(QPen(QColor(255, 255, 255, 45), 2));
+    for (int i = 0; i < 5; ++i) {
+        QPainterPath flow;
+        const double y = 18 + i * 17;
+        flow.moveTo(0, y);
+        flow.cubicTo(90, y - 20, 160, y + 24, 240, y);
+        p.drawPath(flow);
+    }
+    p.setPen(Qt::white);
+    p.setFont(designFont("Liberation Sans", 30, true));
+    p.drawText(QRect(16, 20, 210, 40), Qt::AlignLeft | Qt::AlignVCenter, "VRX Link");
+    p.setFont(designFont("Liberation Sans", 12));
+    p.drawText(QRect(18, 60, 210, 20), Qt::AlignLeft | Qt::AlignVCenter, "Air sampler link");
+    return picture;
+}
+} // namespace
+
+TfrmAbout::TfrmAbout(TfrmVRXLink& owner)
+    : QDialog(&owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint),
+      siLangLinked1(this, MakeAboutTable(), owner.siLangDispatcher1) {
+    setObjectName("frmAbout");
+    siLangLinked1.Table().CopyDialogCaptionsFrom(owner.LanguageTable());
+    buildWindow();
+    // The table's caption of lblVersion is the bare word; the line always carries the number.
+    siLangLinked1.Table().OnChangeLanguage = [this] { showVersionLine(); };
+    siLangLinked1.Link();
+    FormCreate();
+    m_keyPreview = new TKeyPreview(this, [this](QKeyEvent* e) { return FormKeyDown(e); });
+}
+
+TfrmAbout::~TfrmAbout() = default;
+
+void TfrmAbout::buildWindow() {
+    setWindowTitle("About");
+    setFixedSize(kClientWidth, kClientHeight);
+    setFont(designFont("MS Sans Serif", 11));
+
+    Image1 = new QLabel(this);
+    Image1->setObjectName("Image1");
+    Image1->setGeometry(0, 0, kClientWidth, kUpperHeight);
+    Image1->setPixmap(bannerPicture());
+    Image1->setScaledContents(true);
+
+    Label1 = new QLabel(kMakerAddress, this);
+    Label1->setObjectName("Label1");
+    Label1->setFont(designFont("MS Sans Serif", 11, true));
+    Label1->setGeometry(250, 8, 168, 92);
+    Label1->setWordWrap(true);
+    Label1->setAlignment(Qt::AlignCenter);
+    Label1->setFrameShape(QFrame::Box);
+    Label1->setStyleSheet("QLabel { color: navy; background-color: rgba(255, 255, 255, 215); "
+                          "border: 1px solid navy; }");
+
+    m_lowerPanel = new QWidget(this);
+    m_lowerPanel->setObjectName("pnlLower");
+    m_lowerPanel->setGeometry(0, kUpperHeight, kClientWidth, kClientHeight - kUpperHeight);
+
+    const auto centred = [this](QLabel* label, int top, int height) {
+        label->setParent(m_lowerPanel);
+        label->setGeometry(4, top, kClientWidth - 8, height);
+        label->setAlignment(Qt::AlignCenter);
+    };
+    Label2 = new QLabel("VRX Link for VELA Air Sampling Systems");
+    Label2->setObjectName("Label2");
+    Label2->setFont(designFont("MS Sans Serif", 16));
+    centred(Label2, 10, 24);
+
+    lblVersion = new QLabel("Version");
+    lblVersion->setObjectName("lblVersion");
+    lblVersion->setFont(designFont("MS Sans Serif", 11));
+    centred(lblVersion, 38, 18);
+
+    Label3 = new QLabel(kNotice);
+    Label3->setObjectName("Label3");
+    Label3->setFont(designFont("MS Sans Serif", 11));
+    centred(Label3, 58, 18);
+
+    OvcURL2 = new TUrlLabel("OvcURL2", "Click here to Email VRX", kMailUrl);
+    OvcURL2->setFont(designFont("Arial", 16, false, true));
+    centred(OvcURL2, 86, 26);
+
+    OvcURL1 = new TUrlLabel("OvcURL1", kWebCaption, kWebUrl);
+    OvcURL1->setFont(designFont("Arial", 24, false, true));
+    centred(OvcURL1, 120, 40);
+}
+
+void TfrmAbout::FormCreate() {
+    showVersionLine();
+    ApplyAboutTheme();
+}
+
+void TfrmAbout::showVersionLine() {
+    lblVersion->setText(
+        FromUtf8(siLangLinked1.GetTextOrDefault("rsVersion") + " " + kProgramVersion));
+}
+
+void TfrmAbout::ApplyAboutTheme() {
+    if (!IsKnownTheme(Config.Theme))
+        return;
+    const QColor text = ThemeColors(Config.Theme).panelText;
+    QPalette window = palette();
+    window.setColor(QPalette::WindowText, text);
+    setPalette(window);
+    ApplyPanelColours(m_lowerPanel, Config.Theme);
+    QPalette title = Label2->palette();
+    title.setColor(QPalette::WindowText, text);
+    Label2->setPalette(title);
+    OvcURL1->SetTextColour(text);
+    OvcURL2->SetTextColour(text);
+}
+
+bool TfrmAbout::FormKeyDown(QKeyEvent* event) {
+    if (event->key() != Qt::Key_Escape)
+        return false;
+    close();
+    return true;
+}
