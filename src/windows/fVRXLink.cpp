@@ -15,6 +15,8 @@
 #include "Theme.h"
 #include "VrxError.h"
 #include "WindowPlacement.h"
+#include "fVRXAbout.h"
+#include "fVRXConfig.h"
 #include "uVRXCommon.h"
 
 #include <QAction>
@@ -85,6 +87,7 @@ void TfrmVRXLink::buildWindow() {
     actClose = makeAction("actClose", "Close");
     actCal = makeAction("actCal", "Calibrate");
     actTalk = makeAction("actTalk", "Talk");
+    connect(actSetup, &QAction::triggered, this, &TfrmVRXLink::actSetupExecute);
     connect(actHelp, &QAction::triggered, this, &TfrmVRXLink::actHelpExecute);
     connect(actClose, &QAction::triggered, this, &TfrmVRXLink::actCloseExecute);
 
@@ -239,7 +242,19 @@ void TfrmVRXLink::actHelpExecute() {
 
 void TfrmVRXLink::actCloseExecute() { close(); }
 
-void TfrmVRXLink::AdvOfficeStatusBar1Click() {}
+void TfrmVRXLink::AdvOfficeStatusBar1Click() {
+    TfrmAbout about(*this);
+    about.exec();
+}
+
+void TfrmVRXLink::actSetupExecute() {
+    // The machine's port names come from the device link; until the main window has one, the
+    // list holds only the configured port.
+    TfrmVRXConfig setup(*this, {});
+    setup.exec();
+    AdvOfficeStatusBar1->SetPanelText(0, QString("COM %1").arg(Config.Port));
+    ApplyTheme();
+}
 
 void TfrmVRXLink::restorePlacement() {
     const auto placement =

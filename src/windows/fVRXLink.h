@@ -41,6 +41,7 @@ public:
     QAction* actTalk;
 
 public slots:
+    void actSetupExecute();
     void actHelpExecute();
     void actCloseExecute();
     void AdvOfficeStatusBar1Click();
