@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
+#include <QVBoxLayout>
 
 namespace {
 constexpr int kClientWidth = 426;
@@ -100,33 +101,36 @@ void TfrmAbout::buildWindow() {
     m_lowerPanel->setObjectName("pnlLower");
     m_lowerPanel->setGeometry(0, kUpperHeight, kClientWidth, kClientHeight - kUpperHeight);
 
-    const auto centred = [this](QLabel* label, int top, int height) {
-        label->setParent(m_lowerPanel);
-        label->setGeometry(4, top, kClientWidth - 8, height);
-        label->setAlignment(Qt::AlignCenter);
-    };
     Label2 = new QLabel("VRX Link for VELA Air Sampling Systems");
     Label2->setObjectName("Label2");
     Label2->setFont(designFont("MS Sans Serif", 16));
-    centred(Label2, 10, 24);
 
     lblVersion = new QLabel("Version");
     lblVersion->setObjectName("lblVersion");
     lblVersion->setFont(designFont("MS Sans Serif", 11));
-    centred(lblVersion, 38, 18);
 
     Label3 = new QLabel(kNotice);
     Label3->setObjectName("Label3");
     Label3->setFont(designFont("MS Sans Serif", 11));
-    centred(Label3, 58, 18);
 
     OvcURL2 = new TUrlLabel("OvcURL2", "Click here to Email VRX", kMailUrl);
     OvcURL2->setFont(designFont("Arial", 16, false, true));
-    centred(OvcURL2, 86, 26);
 
     OvcURL1 = new TUrlLabel("OvcURL1", kWebCaption, kWebUrl);
     OvcURL1->setFont(designFont("Arial", 24, false, true));
-    centred(OvcURL1, 120, 40);
+
+    // Centred lines. The e-mail link wraps when its text is too long for one line (as in
+    // Spanish); the web link is only as wide as its text.
+    auto* lines = new QVBoxLayout(m_lowerPanel);
+    lines->setContentsMargins(4, 8, 4, 8);
+    lines->setSpacing(4);
+    for (QLabel* label : {Label2, lblVersion, Label3, static_cast<QLabel*>(OvcURL2),
+                          static_cast<QLabel*>(OvcURL1)}) {
+        label->setAlignment(Qt::AlignCenter);
+        lines->addWidget(label, 0, label == OvcURL1 ? Qt::AlignHCenter : Qt::Alignment());
+    }
+    OvcURL2->setWordWrap(true);
+    lines->insertSpacing(3, 6);
 }
 
 void TfrmAbout::FormCreate() {
