@@ -46,6 +46,7 @@ TsiLang MakeSetupTable() {
     t.Add(TLangKind::Font, "pnlJobFileName", "MS Sans Serif", "Tahoma");
     t.Add(TLangKind::Font, "pnlDefaultValues", "MS Sans Serif", "Tahoma");
     t.Add(TLangKind::Font, "pnlSystemSettings", "MS Sans Serif", "Tahoma");
+    t.Add(TLangKind::Font, "Label4", "MS Sans Serif", "Tahoma");
     t.Add(TLangKind::Font, "AdvSmoothButton1", "MS Sans Serif", "Tahoma");
     t.Add(TLangKind::Font, "AdvSmoothButton2", "MS Sans Serif", "Tahoma");
     t.Add(TLangKind::Font, "AdvSmoothButton3", "MS Sans Serif", "Tahoma");

@@ -82,6 +82,9 @@ private slots:
         QCOMPARE(about.findChild<QLabel*>("OvcURL2")->text(), mailLink);
         QCOMPARE(about.findChild<QLabel*>("Label2")->text(),
                  QString("VRX Link for VELA Air Sampling Systems"));
+        if (language == 1)
+            for (const QLabel* label : about.findChildren<QLabel*>())
+                QVERIFY2(label->font().family() == "Tahoma", qPrintable(label->objectName()));
         for (const std::string& name : TableControlNames(MakeAboutTable()))
             QVERIFY2(about.findChild<QObject*>(QString::fromStdString(name)), name.c_str());
     }

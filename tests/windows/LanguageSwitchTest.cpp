@@ -4,6 +4,7 @@
 #include "fVRXConfig.h"
 #include "fVRXLink.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
@@ -73,6 +74,14 @@ void expectLabels(TfrmVRXLink& main, TfrmVRXConfig& setup, const Labels& l) {
     QCOMPARE(setup.findChild<QLabel*>("Label4")->text(), QString(".VLA"));
 }
 
+// Every text of the window, its own controls' fonts included, shows in the family.
+void expectFontEverywhere(const QWidget& window, const QString& family) {
+    for (const QWidget* w : window.findChildren<QWidget*>())
+        if (qobject_cast<const QLabel*>(w) || qobject_cast<const QAbstractButton*>(w) ||
+            qobject_cast<const QLineEdit*>(w) || qobject_cast<const QComboBox*>(w))
+            QVERIFY2(w->font().family() == family, qPrintable(w->objectName()));
+}
+
 QStringList items(const QComboBox* list) {
     QStringList result;
     for (int i = 0; i < list->count(); ++i)
@@ -103,6 +112,7 @@ private slots:
         QCOMPARE(language->currentText(), u("Espa\u00f1ol"));
         expectLabels(main, setup, spanish());
         QCOMPARE(main.findChild<QLabel*>("lblDownload")->font().family(), QString("Tahoma"));
+        expectFontEverywhere(setup, "Tahoma");
         QCOMPARE(items(base), baseItems);
         QCOMPARE(base->currentText(), QString("MMDDYY"));
         QCOMPARE(port->currentText(), QString("COM3"));
@@ -113,6 +123,7 @@ private slots:
         expectLabels(main, setup, english());
         QCOMPARE(base->currentText(), QString("MMDDYY"));
         QCOMPARE(port->currentText(), QString("COM3"));
+        expectFontEverywhere(setup, "MS Sans Serif");
     }
 
     void cancelAndNoSwitchesBackToTheStoredLanguage_data() {
