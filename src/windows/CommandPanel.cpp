@@ -22,7 +22,7 @@ TCommandPanel::TCommandPanel(TCommandIcon icon, QAction* action, const QString& 
     m_label->setTextFormat(Qt::RichText);
     m_label->setWordWrap(true);
     m_label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    QFont font("DejaVu Sans");
+    QFont font("Liberation Sans");
     font.setPixelSize(11);
     m_label->setFont(font);
     // The panel is always light, whatever the theme's text colour around it.

@@ -6,6 +6,8 @@
 #include "fVRXLink.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QTimer>
 #include <QLabel>
 #include <QSignalSpy>
 #include <QTest>
@@ -148,6 +150,11 @@ private slots:
         std::vector<std::unique_ptr<QSignalSpy>> spies;
         for (QAction* a : actions)
             spies.push_back(std::make_unique<QSignalSpy>(a, &QAction::triggered));
+        // Commands whose windows are modal would wait for a person: close them at once.
+        QTimer::singleShot(0, [] {
+            if (QWidget* modal = QApplication::activeModalWidget())
+                modal->close();
+        });
         QTest::keyClick(w->findChild<QWidget*>("lblDownload"), Qt::Key(key),
                         Qt::KeyboardModifiers(modifiers));
         for (int i = 0; i < actions.size(); ++i)
