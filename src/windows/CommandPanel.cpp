@@ -40,6 +40,20 @@ TCommandPanel::TCommandPanel(TCommandIcon icon, QAction* action, const QString& 
     layout->addWidget(m_label, 1);
 }
 
+void TCommandPanel::SetLabelText(const QString& html) {
+    constexpr int kLargestPixelSize = 11;
+    constexpr int kSmallestPixelSize = 8;
+    m_label->setText(html);
+    const int width = m_label->width() > 0 ? m_label->width() : 366;
+    QFont font = m_label->font();
+    for (int size = kLargestPixelSize; size >= kSmallestPixelSize; --size) {
+        font.setPixelSize(size);
+        m_label->setFont(font);
+        if (m_label->heightForWidth(width) <= height() - 2)
+            break;
+    }
+}
+
 void TCommandPanel::paintEvent(QPaintEvent*) {
     QPainter p(this);
     QLinearGradient g(rect().topLeft(), rect().bottomLeft());

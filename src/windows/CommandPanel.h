@@ -16,6 +16,8 @@ public:
     TCommandPanel(TCommandIcon icon, QAction* action, const QString& name, QWidget* parent = nullptr);
 
     QLabel* Label() const { return m_label; }
+    // Sets the label's HTML text, shrinking its type when the text would not fit the panel.
+    void SetLabelText(const QString& html);
     QWidget* Icon() const { return m_icon; }
     bool Pressed() const { return m_pressed; }
 

@@ -123,7 +123,7 @@ void TfrmVRXLink::buildWindow() {
 void TfrmVRXLink::setCommandLabels() {
     for (size_t i = 0; i < m_panels.size(); ++i) {
         m_panels[i]->Label()->clear();
-        m_panels[i]->Label()->setText(FromUtf8(GetTextOrDefault(kCommands[i].labelKey)));
+        m_panels[i]->SetLabelText(FromUtf8(GetTextOrDefault(kCommands[i].labelKey)));
     }
 }
 
