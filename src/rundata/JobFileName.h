@@ -1,0 +1,41 @@
+// New job file names: prefix + date and time written with a pattern + a zero-padded
+// sequence number that makes the name unique in the data folder + ".VLA".
+#pragma once
+
+#include "uVRXCommon.h"
+
+#include <array>
+#include <functional>
+#include <string>
+
+struct TDateTime {
+    int Year = 2000, Month = 1, Day = 1, Hour = 0, Minute = 0, Second = 0;
+};
+
+// What naming needs from outside: the clock, the locale and the file system. Passed in so
+// that the layer stays free of Qt and tests can fix every part of it.
+struct JobNamingEnv {
+    TDateTime Now;
+    std::array<std::string, 12> ShortMonthNames = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                                   "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    std::array<std::string, 12> LongMonthNames = {
+        "January", "February", "March",     "April",   "May",      "June",
+        "July",    "August",   "September", "October", "November", "December"};
+    std::string DateSeparator = "/";
+    std::string TimeSeparator = ":";
+    std::function<bool(const std::string& path)> FileExists;
+    // The folder a relative data folder is taken against (the process's current folder).
+    std::string CurrentDir;
+};
+
+// Writes a date and time with a pattern. Letters match in any case: Y/YY two-digit year,
+// YYYY four-digit year, M/MM month, MMM/MMMM month names, D/DD day, H/HH hour (12-hour when
+// the pattern holds A/P or AM/PM), N/NN minutes, S/SS seconds, A/P and AM/PM in the case
+// written, "/" and ":" the locale's separators, '...' and "..." literal text.
+std::string FormatJobDate(const std::string& pattern, const TDateTime& at, const JobNamingEnv& env);
+
+// The data folder as an absolute path (relative ones against env.CurrentDir).
+std::string AbsoluteJobDir(const std::string& jobDir, const JobNamingEnv& env);
+
+// The first free job file name for the settings' prefix, pattern, width and data folder.
+std::string MakeJobFileName(const TConfigRecord& config, const JobNamingEnv& env);
