@@ -13,11 +13,12 @@
 #include <QSerialPort>
 
 #include <grp.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 
 #include <algorithm>
 
-Q_LOGGING_CATEGORY(lcDevice, "vrxlink.device")
+Q_LOGGING_CATEGORY(lcDevice, "vrxlink.device", QtInfoMsg)
 
 namespace {
 constexpr char kFrameStart = 0x01;
@@ -105,6 +106,10 @@ bool TDeviceLink::StartCom(int port, bool quiet) {
         CommPort->setPortName(QString::fromStdString(path));
         if (!CommPort->open(QIODevice::ReadWrite)) {
             failure = openError(path, CommPort->errorString());
+        } else if (::flock(int(CommPort->handle()), LOCK_EX | LOCK_NB) != 0) {
+            // Another program holds the line; sharing it would mix two conversations.
+            CommPort->close();
+            failure = "Can't open specified device " + path + " (it is in use by another program)";
         } else {
             CommPort->setBaudRate(QSerialPort::Baud9600);
             CommPort->setDataBits(QSerialPort::Data8);
@@ -189,6 +194,7 @@ bool TDeviceLink::SendDeviceCommand(const std::string& command, int timeoutMs, b
         return false;
     ReplyLines.clear();
     ReplyEnded = false;
+    m_stopAtFirstLine = !waitFull;
     DataCapture2.Active = true;
     WriteToPort(kFrameStart + command + kFrameEnd);
     ReplyTimedOut = false;
@@ -205,6 +211,10 @@ void TDeviceLink::DataCapture2StringPacket(const std::string& message) {
     qCDebug(lcDevice).noquote() << "Data2:\"" + shown(message) + "\"";
     ReplyLines.push_back(message.substr(0, message.size() - 1));
     ReplyEnded = true;
+    // The exchange ends at the first line; lines that came with it in the same read are
+    // not part of the reply.
+    if (m_stopAtFirstLine)
+        DataCapture2.Active = false;
 }
 
 void TDeviceLink::Timer1Timer() {

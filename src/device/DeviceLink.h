@@ -92,6 +92,7 @@ private:
     TextLookup m_text;
     QSerialPort* CommPort;
     int m_portNumber = 0;
+    bool m_stopAtFirstLine = false;
     std::chrono::milliseconds m_queryTimeout = kQueryTimeout;
     std::chrono::milliseconds m_closePause = kClosePause;
 };

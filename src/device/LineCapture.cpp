@@ -1,10 +1,9 @@
 #include "LineCapture.h"
 
 void LineCapture::Feed(std::string_view bytes) {
-    if (!Active)
-        return;
-    for (char byte : bytes)
-        take(byte);
+    // The handler may deactivate the capture: the rest of the bytes are then not taken.
+    for (size_t i = 0; i < bytes.size() && Active; ++i)
+        take(bytes[i]);
 }
 
 void LineCapture::take(char byte) {
