@@ -1,10 +1,11 @@
-// The built-in test summary: the 20 reply lines the test job parses.
+// The built-in test summary: the 20 reply lines of a sample run, for trying the program
+// without a unit (the test job, Ctrl+Shift+J).
 #pragma once
 
 #include <string>
 #include <vector>
 
-inline const std::vector<std::string> kSampleSummary = {
+inline const std::vector<std::string> kTestSummary = {
     "?",
     "  ",
     "VRX TEST Air Sampling System",

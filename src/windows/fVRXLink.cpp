@@ -17,9 +17,15 @@
 #include "WindowPlacement.h"
 #include "fVRXAbout.h"
 #include "fVRXConfig.h"
+#include "fVRXJob.h"
+#include "JobFile.h"
+#include "RunSummaryParser.h"
+#include "SystemLocale.h"
+#include "TestSummary.h"
 #include "uVRXCommon.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -61,6 +67,8 @@ TfrmVRXLink::TfrmVRXLink(QWidget* parent)
     AdvOfficeStatusBar1->SetPanelText(2, kProgramVersion);
     setCommandLabels();
 
+    m_link = new TDeviceLink(Config, [this](std::string_view key) { return GetTextOrDefault(key); },
+                             this);
     siLangDispatcher1.OnChangeLanguage = [this] { siLangDispatcher1ChangeLanguage(); };
     siLang1.Link();
     m_keyPreview = new TKeyPreview(this, [this](QKeyEvent* e) { return FormKeyDown(e); });
@@ -87,6 +95,10 @@ void TfrmVRXLink::buildWindow() {
     actClose = makeAction("actClose", "Close");
     actCal = makeAction("actCal", "Calibrate");
     actTalk = makeAction("actTalk", "Talk");
+    actParse = makeAction("actParse", "Parse");
+    connect(actDownload, &QAction::triggered, this, &TfrmVRXLink::actDownloadExecute);
+    connect(actOpen, &QAction::triggered, this, &TfrmVRXLink::actOpenExecute);
+    connect(actParse, &QAction::triggered, this, &TfrmVRXLink::actParseExecute);
     connect(actSetup, &QAction::triggered, this, &TfrmVRXLink::actSetupExecute);
     connect(actHelp, &QAction::triggered, this, &TfrmVRXLink::actHelpExecute);
     connect(actClose, &QAction::triggered, this, &TfrmVRXLink::actCloseExecute);
@@ -217,6 +229,21 @@ bool TfrmVRXLink::FormKeyDown(QKeyEvent* event) {
         case Qt::Key_T:
             actTalk->trigger();
             return true;
+        case Qt::Key_J:
+            CreateTestJob();
+            return true;
+        case Qt::Key_Q: {
+            std::string lines;
+            for (const std::string& line : m_link->ReplyLines)
+                lines += line + "\n";
+            Dialogs().ShowPlainMessage(Cp1252ToUtf8(lines));
+            return true;
+        }
+        case Qt::Key_C:
+            // Under DEBUG: the reason the port last failed to open.
+            if (IsCmdLineSwitch("DEBUG"))
+                Dialogs().ShowPlainMessage(Cp1252ToUtf8(m_link->LastComError));
+            return true;
         case Qt::Key_K:
             if (IsCmdLineSwitch("FACTORY"))
                 actCal->trigger();
@@ -248,12 +275,87 @@ void TfrmVRXLink::AdvOfficeStatusBar1Click() {
 }
 
 void TfrmVRXLink::actSetupExecute() {
-    // The machine's port names come from the device link; until the main window has one, the
-    // list holds only the configured port.
-    TfrmVRXConfig setup(*this, {});
+    TfrmVRXConfig setup(*this, [this] { return ListComPorts(); });
     setup.exec();
     AdvOfficeStatusBar1->SetPanelText(0, QString("COM %1").arg(Config.Port));
     ApplyTheme();
+}
+
+void TfrmVRXLink::actParseExecute() {
+    JobLines = ParseRunSummary(m_link->ReplyLines, Config, SystemNamingEnv());
+}
+
+int TfrmVRXLink::GetDeviceModel(std::string& model) {
+    return m_link->GetDeviceModel(model, JobLines, [](const std::vector<std::string>& lines) {
+        return ParseRunSummary(lines, Config, SystemNamingEnv());
+    });
+}
+
+int TfrmVRXLink::GetDeviceVersion(std::string& version) {
+    return m_link->GetDeviceVersion(version, JobLines, [](const std::vector<std::string>& lines) {
+        return ParseRunSummary(lines, Config, SystemNamingEnv());
+    });
+}
+
+TfrmJob* TfrmVRXLink::openJobWindow(bool fromFile) {
+    auto* job = new TfrmJob(this);
+    job->JobData.SetJobRecordText(JobLines.JobRecordText());
+    if (fromFile)
+        job->SetFromFile(true);
+    job->show();
+    return job;
+}
+
+void TfrmVRXLink::actDownloadExecute() {
+    actDownload->setEnabled(false);
+    const auto showBox = [this](const std::string& prefix) {
+        ShowErrorBox(GetTextOrDefault("dlgError"), GetTextOrDefault(prefix + "M"),
+                     GetTextOrDefault(prefix + "C"), GetTextOrDefault(prefix + "H"));
+    };
+    if (Config.Port == 0) {
+        showBox("dlgNoCom");
+    } else if (StartCom(Config.Port, false)) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        if (!GetSummary()) {
+            QApplication::restoreOverrideCursor();
+            showBox("dlgNoResp");
+        } else {
+            actParseExecute();
+            QApplication::restoreOverrideCursor();
+            if (JobLines.FindJobKey("VERSION") < 0)
+                showBox("dlgInvResp");
+            else
+                openJobWindow(false);
+        }
+    }
+    actDownload->setEnabled(true);
+}
+
+void TfrmVRXLink::actOpenExecute() {
+    FileDialogRequest request;
+    request.title = siLang1.Table().Text(TLangKind::OtherString, "siOpenDialog1.Title");
+    request.filter = siLang1.Table().Text(TLangKind::OtherString, "siOpenDialog1.Filter");
+    request.defaultExt = "VLA";
+    request.initialDir = Cp1252ToUtf8(Config.JobDir);
+    request.captions = siLang1.Table().DialogCaptions();
+    const auto chosen = Dialogs().OpenFileName(request);
+    if (!chosen)
+        return;
+    JobLines.Clear();
+    m_link->ReplyLines.clear();
+    try {
+        JobLines = ReadJobFile(*chosen);
+    } catch (const TVrxError& e) {
+        ShowExceptionBox(e.what());
+        return;
+    }
+    openJobWindow(true);
+}
+
+void TfrmVRXLink::CreateTestJob() {
+    m_link->ReplyLines = kTestSummary;
+    actParseExecute();
+    openJobWindow(false);
 }
 
 void TfrmVRXLink::restorePlacement() {

@@ -3,6 +3,8 @@
 // the language dispatcher and opens every other window.
 #pragma once
 
+#include "DeviceLink.h"
+#include "JobRecord.h"
 #include "LangApply.h"
 #include "siLang.h"
 
@@ -14,6 +16,7 @@ class TBanner;
 class TCommandPanel;
 class TKeyPreview;
 class TStatusBar;
+class TfrmJob;
 
 class TfrmVRXLink : public QWidget {
     Q_OBJECT
@@ -27,6 +30,27 @@ public:
     TsiLang& LanguageTable() { return siLang1.Table(); }
 
     void ApplyTheme();
+
+    // The device operations, forwarded to the one link to the unit.
+    TDeviceLink& Link() { return *m_link; }
+    bool StartCom(int port, bool quiet) { return m_link->StartCom(port, quiet); }
+    void StopCom() { m_link->StopCom(); }
+    std::string ListComPorts() const { return m_link->ListComPorts(); }
+    bool QueryDevice(const std::string& c, bool quiet) { return m_link->QueryDevice(c, quiet); }
+    bool SendDeviceCommand(const std::string& c, int timeoutMs, bool waitFull) {
+        return m_link->SendDeviceCommand(c, timeoutMs, waitFull);
+    }
+    void WaitMs(int ms) { m_link->WaitMs(ms); }
+    bool GetSummary() { return m_link->GetSummary(); }
+    bool QueryShow() { return m_link->QueryShow(); }
+    int GetDeviceModel(std::string& model);
+    int GetDeviceVersion(std::string& version);
+    std::vector<std::string>& ReplyLines() { return m_link->ReplyLines; }
+
+    // The main window's job record, rebuilt by Download, Open Job and the test job.
+    JobRecord JobLines;
+    // Runs the run summary parser on the reply lines into JobLines.
+    void actParseExecute();
     // The hot-key list shown by Ctrl+Shift+H; lines separated by a single CR.
     static std::string HotKeyList(bool debug, bool factory);
 
@@ -39,8 +63,12 @@ public:
     QAction* actClose;
     QAction* actCal;
     QAction* actTalk;
+    QAction* actParse;
 
 public slots:
+    void actDownloadExecute();
+    void actOpenExecute();
+    void CreateTestJob();
     void actSetupExecute();
     void actHelpExecute();
     void actCloseExecute();
@@ -60,7 +88,10 @@ private:
     void restorePlacement();
     void savePlacement();
 
+    TfrmJob* openJobWindow(bool fromFile);
+
     TWindowLang siLang1;
+    TDeviceLink* m_link = nullptr;
     TBanner* m_tealBanner = nullptr;
     TBanner* m_blueBanner = nullptr;
     QWidget* m_commandColumn = nullptr;

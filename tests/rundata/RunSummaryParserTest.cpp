@@ -1,5 +1,5 @@
 #include "RunSummaryParser.h"
-#include "SampleSummary.h"
+#include "TestSummary.h"
 
 #include <gtest/gtest.h>
 
@@ -45,7 +45,7 @@ TEST(RunSummaryParser, WorkedExample) {
         "BPMIN=753", "BPMAX=753", "BPAVG=753", "FLOWAVG=4.29", "STARTDATE=09-21-JAN",
         "STARTTIME=14:24:18", "STOPDATE=09-21-JAN", "STOPTIME=14:24:34", "CODE=002"};
     expected.insert(expected.end(), kTrailing.begin(), kTrailing.end());
-    EXPECT_EQ(parse(kSampleSummary), expected);
+    EXPECT_EQ(parse(kTestSummary), expected);
 }
 
 TEST(RunSummaryParser, EmptyOrMarkerOnlyRepliesGiveTheTrailingLines) {

@@ -160,7 +160,8 @@ private slots:
         for (int i = 0; i < actions.size(); ++i)
             QCOMPARE(spies[i]->count(), actions[i]->objectName() == action ? 1 : 0);
         QCOMPARE(w->isVisible(), action != "actClose");
-        QVERIFY(env.dialogs.shown.empty());
+        if (action.isEmpty())
+            QVERIFY(env.dialogs.shown.empty());
     }
 
     void factorySwitchEnablesCalibrate() {
