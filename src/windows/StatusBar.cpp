@@ -32,10 +32,12 @@ QString TStatusBar::PanelText(int panel) const { return m_panels[panel]->text();
 
 void TStatusBar::ApplyTheme(int theme) {
     ApplyPanelColours(this, theme);
-    const QString separator =
-        QString("border-right: 1px solid %1;").arg(ThemeColors(theme).panelLight.name());
-    m_panels[0]->setStyleSheet(separator);
-    m_panels[1]->setStyleSheet(separator);
+    const TThemeColors colours = ThemeColors(theme);
+    const QString text = QString("color: %1;").arg(colours.panelText.name());
+    const QString separator = QString("border-right: 1px solid %1;").arg(colours.panelLight.name());
+    m_panels[0]->setStyleSheet(text + separator);
+    m_panels[1]->setStyleSheet(text + separator);
+    m_panels[2]->setStyleSheet(text);
 }
 
 void TStatusBar::resizeEvent(QResizeEvent*) {

@@ -22,6 +22,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
+#include <QScreen>
 
 #include <algorithm>
 #include <map>
@@ -64,6 +65,8 @@ TfrmJob::TfrmJob(TfrmVRXLink* owner)
     DataChanged = true;
     FromFile = false;
     ApplyJobTheme();
+    if (QScreen* shown = owner->screen())
+        move(shown->availableGeometry().center() - rect().center());
     siLangLinked1.Link();
     m_keyPreview = new TKeyPreview(this, [this](QKeyEvent* e) { return FormKeyDown(e); });
 }
