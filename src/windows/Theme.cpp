@@ -21,10 +21,8 @@ void ApplyPanelColours(QWidget* panel, int theme) {
     panel->setAutoFillBackground(true);
 }
 
-TBanner::TBanner(int theme, const QString& title, QWidget* parent)
-    : QWidget(parent), m_theme(theme), m_title(title) {
-    setFixedSize(442, 85);
-}
+TBanner::TBanner(int theme, const QString& title, const QString& subtitle, QWidget* parent)
+    : QWidget(parent), m_theme(theme), m_title(title), m_subtitle(subtitle) {}
 
 void TBanner::paintEvent(QPaintEvent*) {
     QPainter p(this);
@@ -42,8 +40,8 @@ void TBanner::paintEvent(QPaintEvent*) {
     for (int i = 0; i < 4; ++i) {
         QPainterPath flow;
         const double y = 20 + i * 14;
-        flow.moveTo(150, y);
-        flow.cubicTo(250, y - 18, 330, y + 22, 442, y);
+        flow.moveTo(r.width() * 0.34, y);
+        flow.cubicTo(r.width() * 0.57, y - 18, r.width() * 0.75, y + 22, r.width(), y);
         p.drawPath(flow);
     }
 
@@ -62,14 +60,13 @@ void TBanner::paintEvent(QPaintEvent*) {
     title.setBold(true);
     p.setFont(title);
     p.setPen(Qt::white);
-    p.drawText(QRectF(66, 12, 370, 40), Qt::AlignLeft | Qt::AlignVCenter, m_title);
+    p.drawText(QRectF(66, 12, r.width() - 72, 40), Qt::AlignLeft | Qt::AlignVCenter, m_title);
 
     QFont sub("Liberation Sans");
     sub.setPixelSize(13);
     p.setFont(sub);
     p.setPen(QColor(255, 255, 255, 220));
-    p.drawText(QRectF(68, 50, 370, 22), Qt::AlignLeft | Qt::AlignVCenter,
-               "PC link for portable air samplers");
+    p.drawText(QRectF(68, 50, r.width() - 72, 22), Qt::AlignLeft | Qt::AlignVCenter, m_subtitle);
 }
 
 TIconView::TIconView(TCommandIcon icon, QWidget* parent) : QWidget(parent), m_icon(icon) {

@@ -23,12 +23,12 @@ TThemeColors ThemeColors(int theme);
 // Applies the theme's panel colours to a panel-like widget (background and text).
 void ApplyPanelColours(QWidget* panel, int theme);
 
-// The full-width header banner of one theme.
+// A header banner of one theme: the program's picture, its name and a line below it,
+// painted to whatever size the banner is given.
 class TBanner : public QWidget {
     Q_OBJECT
 public:
-    TBanner(int theme, const QString& title, QWidget* parent = nullptr);
-    QSize sizeHint() const override { return {442, 85}; }
+    TBanner(int theme, const QString& title, const QString& subtitle, QWidget* parent = nullptr);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -36,6 +36,7 @@ protected:
 private:
     int m_theme;
     QString m_title;
+    QString m_subtitle;
 };
 
 enum class TCommandIcon { Download, Open, Setup, Run, Battery, Help, Close };

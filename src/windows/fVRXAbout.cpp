@@ -35,30 +35,6 @@ QFont designFont(const char* family, int pixelSize, bool bold = false, bool unde
     return font;
 }
 
-// The banner across the upper panel: the program's name on the teal of the Vela theme.
-QPixmap bannerPicture() {
-    QPixmap picture(kClientWidth, kUpperHeight);
-    QPainter p(&picture);
-    p.setRenderHint(QPainter::Antialiasing);
-    QLinearGradient sky(0, 0, kClientWidth, kUpperHeight);
-    sky.setColorAt(0, QColor(0, 150, 143));
-    sky.setColorAt(1, QColor(0, 70, 90));
-    p.fillRect(picture.rect(), sky);
-    p.setPen(QPen(QColor(255, 255, 255, 45), 2));
-    for (int i = 0; i < 5; ++i) {
-        QPainterPath flow;
-        const double y = 18 + i * 17;
-        flow.moveTo(0, y);
-        flow.cubicTo(90, y - 20, 160, y + 24, 240, y);
-        p.drawPath(flow);
-    }
-    p.setPen(Qt::white);
-    p.setFont(designFont("Liberation Sans", 30, true));
-    p.drawText(QRect(16, 20, 210, 40), Qt::AlignLeft | Qt::AlignVCenter, "VRX Link");
-    p.setFont(designFont("Liberation Sans", 12));
-    p.drawText(QRect(18, 60, 210, 20), Qt::AlignLeft | Qt::AlignVCenter, "Air sampler link");
-    return picture;
-}
 } // namespace
 
 TfrmAbout::TfrmAbout(TfrmVRXLink& owner)
@@ -81,11 +57,9 @@ void TfrmAbout::buildWindow() {
     setFixedSize(kClientWidth, kClientHeight);
     setFont(designFont("MS Sans Serif", 11));
 
-    Image1 = new QLabel(this);
+    Image1 = new TBanner(kThemeTeal, "VRX Link", "Air sampler link", this);
     Image1->setObjectName("Image1");
     Image1->setGeometry(0, 0, kClientWidth, kUpperHeight);
-    Image1->setPixmap(bannerPicture());
-    Image1->setScaledContents(true);
 
     Label1 = new QLabel(kMakerAddress, this);
     Label1->setObjectName("Label1");

@@ -8,6 +8,7 @@
 
 class QKeyEvent;
 class QLabel;
+class TBanner;
 class TfrmVRXLink;
 class TKeyPreview;
 class TUrlLabel;
@@ -21,7 +22,7 @@ public:
     // Colours the lower panel, the window's text, Label2 and the links for Config.Theme.
     void ApplyAboutTheme();
 
-    QLabel* Image1;
+    TBanner* Image1;
     QLabel* Label1;
     QLabel* Label2;
     QLabel* lblVersion;

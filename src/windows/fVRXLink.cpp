@@ -103,12 +103,13 @@ void TfrmVRXLink::buildWindow() {
     connect(actHelp, &QAction::triggered, this, &TfrmVRXLink::actHelpExecute);
     connect(actClose, &QAction::triggered, this, &TfrmVRXLink::actCloseExecute);
 
-    m_tealBanner = new TBanner(kThemeTeal, "VRX Link", this);
+    const QString subtitle = "PC link for portable air samplers";
+    m_tealBanner = new TBanner(kThemeTeal, "VRX Link", subtitle, this);
     m_tealBanner->setObjectName("imgTealBanner");
-    m_blueBanner = new TBanner(kThemeBlue, "VRX Link", this);
+    m_blueBanner = new TBanner(kThemeBlue, "VRX Link", subtitle, this);
     m_blueBanner->setObjectName("imgBlueBanner");
-    m_tealBanner->move(0, 0);
-    m_blueBanner->move(0, 0);
+    m_tealBanner->setGeometry(0, 0, kClientWidth, 85);
+    m_blueBanner->setGeometry(0, 0, kClientWidth, 85);
     m_blueBanner->hide();
 
     m_commandColumn = new QWidget(this);
