@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -113,6 +114,6 @@ bool QtDialogs::OpenDocument(const std::string& pathOrUrl) {
     const QString text = FromUtf8(pathOrUrl);
     const QUrl url = text.contains("://") || text.startsWith("mailto:")
                          ? QUrl(text)
-                         : QUrl::fromLocalFile(text);
+                         : QUrl::fromLocalFile(QFileInfo(text).absoluteFilePath());
     return QDesktopServices::openUrl(url);
 }
