@@ -15,11 +15,13 @@
 #include "uVRXCommon.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QScreen>
@@ -50,6 +52,15 @@ std::vector<unsigned long> noteNumbers(const JobRecord& record) {
         numbers.insert(std::stoul(digits));
     }
     return {numbers.begin(), numbers.end()};
+}
+
+// A weight as a job file holds it, written with the separator of whichever locale saved it.
+// The program never writes thousands separators, so a comma can only be a decimal comma:
+// read it too, or a file from a decimal-comma machine would open with its weights lost.
+std::optional<double> recordWeight(const std::string& text, const std::string& separator) {
+    if (const auto weight = ParseLocaleNumber(text, separator))
+        return weight;
+    return ParseLocaleNumber(text, ",");
 }
 } // namespace
 
@@ -339,7 +350,7 @@ void TfrmJob::FillFromRecord() {
         else if (QLabel* cell = cellFor(key))
             cell->setText(FromBytes(value));
         else if (key == "FINALWT" || key == "INITIALWT") {
-            const auto weight = ParseLocaleNumber(value, separator);
+            const auto weight = recordWeight(value, separator);
             (key == "FINALWT" ? edtFinalWt : edtInitialWt)
                 ->setText(weight ? FromBytes(FormatFixed3(*weight, separator)) : QString());
         }
@@ -460,19 +471,39 @@ void TfrmJob::closeEvent(QCloseEvent* event) {
 }
 
 bool TfrmJob::FormKeyDown(QKeyEvent* event) {
+    if (m_forwardingKey)
+        return false;
+    if (!runHotKey(event))
+        return false;
+    // The key still reaches the focused control, once. Handing it on from here, rather than
+    // letting it travel on, keeps a control that ignores it from passing it back up to this
+    // window, which would run the command a second time.
+    if (QWidget* focused = focusWidget()) {
+        const QPointer<TfrmJob> self(this);
+        m_forwardingKey = true;
+        QCoreApplication::sendEvent(focused, event);
+        if (self)
+            m_forwardingKey = false;
+    }
+    return true;
+}
+
+bool TfrmJob::runHotKey(QKeyEvent* event) {
     const int key = event->key();
     if (key == Qt::Key_Escape) {
-        if (!IsCtrlOnly(event))
-            btnCloseClick();
-    } else if (IsCtrlOnly(event)) {
-        if (key == Qt::Key_S)
-            btnSaveClick();
-        else if (key == Qt::Key_P)
-            btnPrintClick();
-        else if (key == Qt::Key_H)
-            btnHelpClick();
+        if (IsCtrlOnly(event))
+            return false;
+        btnCloseClick();
+    } else if (IsCtrlOnly(event) && key == Qt::Key_S) {
+        btnSaveClick();
+    } else if (IsCtrlOnly(event) && key == Qt::Key_P) {
+        btnPrintClick();
+    } else if (IsCtrlOnly(event) && key == Qt::Key_H) {
+        btnHelpClick();
     } else if (IsCtrlShiftOnly(event) && key == Qt::Key_Q) {
         Dialogs().ShowPlainMessage(Cp1252ToUtf8(JobData.JobRecordText()));
+    } else {
+        return false;
     }
-    return false;
+    return true;
 }

@@ -95,6 +95,8 @@ private:
     void edtJobCodeChange();
     bool FormCloseQuery();
     bool FormKeyDown(QKeyEvent* event);
+    // Runs the command of a hot key; false for any other key.
+    bool runHotKey(QKeyEvent* event);
     void setConcentrationCell(QLabel* cell, const std::string& text);
     double weightOf(const QLineEdit* field) const;
     QLabel* valueLabelFor(const std::string& key) const;
@@ -108,4 +110,5 @@ private:
     std::vector<QLabel*> m_captions;
     bool m_savedByThisWindow = false;
     bool m_filled = false;
+    bool m_forwardingKey = false;
 };
