@@ -130,13 +130,14 @@ QLineEdit* TfrmJob::addWeightField(const char* name, QRect geometry) {
 void TfrmJob::buildWindow() {
     setWindowTitle("VRX Download Data");
     setFixedSize(785, 565);
-    QFont base("DejaVu Sans");
+    // The design fonts the language table restores when the window turns English again.
+    QFont base("MS Sans Serif");
     base.setPixelSize(11);
     setFont(base);
 
     lblProgramName = new QLabel("VRX Air Samping System", this);
     lblProgramName->setObjectName("lblProgramName");
-    QFont title("Liberation Sans");
+    QFont title("Arial");
     title.setPixelSize(24);
     title.setBold(true);
     lblProgramName->setFont(title);
