@@ -2,6 +2,7 @@
 #include "IniFile.h"
 #include "WindowTestEnv.h"
 #include "fVRXConfig.h"
+#include "fVRXJob.h"
 #include "fVRXLink.h"
 
 #include <QAbstractButton>
@@ -22,6 +23,7 @@ struct Labels {
     QString mainTitle, setupAction, setupPanelLabel, statusHint;
     QString setupTitle, languageLabel, browse, save, saveHint, directoryLabel, panelCaption;
     QString windowFont, buttonFont;
+    QString jobTitle, jobProgramName, jobBlockCaption, jobMaxHead, jobSave, jobSaveHint;
 };
 
 Labels english() {
@@ -37,7 +39,13 @@ Labels english() {
             "Data File Directory:",
             "  JOB FILE NAME",
             "MS Sans Serif",
-            "MS Sans Serif"};
+            "MS Sans Serif",
+            "VRX Download Data",
+            "VRX Air Samping System",
+            "Atmospheric Information:",
+            "Max",
+            "Save",
+            "Save the dowloaded data to a file."};
 }
 
 Labels spanish() {
@@ -53,7 +61,34 @@ Labels spanish() {
             u("Directorio de Fichero de Datos"),
             u("  NOMBRE DE FICHERO DEL TRABAJO"),
             "Tahoma",
-            "Tahoma"};
+            "Tahoma",
+            u("Datos de la transferencia directa de Vela"),
+            u("Sistema de Samping del aire de VRX"),
+            u("Informaci\u00f3n Atmosf\u00e9rica:"),
+            u("M\u00e1ximo"),
+            u("Excepto"),
+            u("Excepto los datos dowloaded a un archivo.")};
+}
+
+void expectJobLabels(const TfrmJob& job, const Labels& l) {
+    QCOMPARE(job.windowTitle(), l.jobTitle);
+    QCOMPARE(job.findChild<QLabel*>("lblProgramName")->text(), l.jobProgramName);
+    QCOMPARE(job.findChild<QLabel*>("Label31")->text(), l.jobBlockCaption);
+    QCOMPARE(job.findChild<QLabel*>("Label40")->text(), l.jobMaxHead);
+    QCOMPARE(job.btnSave->text(), l.jobSave);
+    QCOMPARE(job.btnSave->toolTip(), l.jobSaveHint);
+    QCOMPARE(job.font().family(), l.windowFont);
+}
+
+// The job's own values, which no language switch may touch.
+void expectJobValues(const TfrmJob& job) {
+    QCOMPARE(job.findChild<QLabel*>("lblSysName")->text(), QString("VRX TEST Air Sampling System"));
+    QCOMPARE(job.findChild<QLabel*>("lblVersion")->text(), QString("1.2.01"));
+    QCOMPARE(job.findChild<QLabel*>("lblM3A")->text(), QString("0.001"));
+    QCOMPARE(job.findChild<QLabel*>("dspBPMax")->text(), QString("753"));
+    QCOMPARE(job.findChild<QLabel*>("dspQMax")->text(), QString("---"));
+    QCOMPARE(job.edtFinalWt->text(), QString("1.5"));
+    QCOMPARE(job.findChild<QLabel*>("dspDeltaWt")->text(), QString("1.500  "));
 }
 
 void expectLabels(TfrmVRXLink& main, TfrmVRXConfig& setup, const Labels& l) {
@@ -90,8 +125,6 @@ QStringList items(const QComboBox* list) {
 }
 } // namespace
 
-// The job window joins these checks once it exists: it is the third window open during a
-// switch.
 class LanguageSwitchTest : public QObject {
     Q_OBJECT
 private slots:
@@ -100,6 +133,11 @@ private slots:
         env.writeSettings("[Job File]\nBASE=MMDDYY\n[Settings]\nPORT=3\n");
         TfrmVRXLink main;
         main.show();
+        main.CreateTestJob();
+        auto* job = main.findChild<TfrmJob*>();
+        QVERIFY(job);
+        QTest::keyClicks(job->edtFinalWt, "1.5");
+        expectJobLabels(*job, english());
         TfrmVRXConfig setup(main, [] { return std::string("COM1\nCOM3\n"); });
         setup.show();
         auto* language = setup.findChild<QComboBox*>("cbLang");
@@ -111,6 +149,8 @@ private slots:
         QTest::keyClick(language, Qt::Key_Down);
         QCOMPARE(language->currentText(), u("Espa\u00f1ol"));
         expectLabels(main, setup, spanish());
+        expectJobLabels(*job, spanish());
+        expectJobValues(*job);
         QCOMPARE(main.findChild<QLabel*>("lblDownload")->font().family(), QString("Tahoma"));
         expectFontEverywhere(setup, "Tahoma");
         QCOMPARE(items(base), baseItems);
@@ -121,6 +161,9 @@ private slots:
         QTest::keyClick(language, Qt::Key_Up);
         QCOMPARE(language->currentText(), QString("English"));
         expectLabels(main, setup, english());
+        expectJobLabels(*job, english());
+        expectJobValues(*job);
+        QVERIFY(job->DataChanged);
         QCOMPARE(base->currentText(), QString("MMDDYY"));
         QCOMPARE(port->currentText(), QString("COM3"));
         expectFontEverywhere(setup, "MS Sans Serif");
