@@ -12,11 +12,10 @@
 #include <QLoggingCategory>
 #include <QSerialPort>
 
-#include <grp.h>
 #include <sys/file.h>
-#include <sys/stat.h>
 
 #include <algorithm>
+#include <cerrno>
 
 Q_LOGGING_CATEGORY(lcDevice, "vrxlink.device", QtInfoMsg)
 
@@ -25,10 +24,15 @@ constexpr char kFrameStart = 0x01;
 constexpr char kFrameEnd = 0x0D;
 const std::string kWakeUp = {kFrameStart, kFrameEnd};
 
-IniFile settingsFile() { return IniFile(ReadWholeFile(SettingsFilePath()).value_or("")); }
+IniFile settingsFile() {
+    return IniFile(ReadWholeFile(SettingsFilePath()).value_or(""));
+}
 
 // What a diagnostic line shows of a message: blanks and control characters trimmed.
-QString shown(const std::string& message) { return QString::fromLatin1(Trim(message).c_str()); }
+QString shown(const std::string& message) {
+    const std::string trimmed = Trim(message);
+    return QString::fromLatin1(trimmed.data(), qsizetype(trimmed.size()));
+}
 
 // The busy cursor while a query runs, where there is a screen to show it.
 class BusyCursor {
@@ -49,18 +53,19 @@ private:
 
 TDeviceLink::TDeviceLink(const TConfigRecord& config, TextLookup text, QObject* parent)
     : QObject(parent), m_config(config), m_text(std::move(text)), CommPort(new QSerialPort(this)) {
+    // Precise timers: a coarse one may fire a few per cent late, which the close pause
+    // after every exchange would add to each one.
+    Timer1.setTimerType(Qt::PreciseTimer);
     Timer1.setSingleShot(true);
-    Timer1.setInterval(m_queryTimeout);
+    Timer1.setInterval(kQueryTimeout);
+    msTimer.setTimerType(Qt::PreciseTimer);
     msTimer.setSingleShot(true);
     connect(&Timer1, &QTimer::timeout, this, &TDeviceLink::Timer1Timer);
     connect(&msTimer, &QTimer::timeout, this, &TDeviceLink::msTimerTimer);
     DataCapture1.OnMessage = [this](const std::string& m) { DataCapture1StringPacket(m); };
     DataCapture2.OnMessage = [this](const std::string& m) { DataCapture2StringPacket(m); };
-    connect(CommPort, &QSerialPort::readyRead, this, &TDeviceLink::readPort);
-    connect(CommPort, &QSerialPort::errorOccurred, this, [this](QSerialPort::SerialPortError e) {
-        if (e != QSerialPort::NoError)
-            qCDebug(lcDevice) << "Port error:" << CommPort->errorString();
-    });
+    connect(CommPort, &QSerialPort::readyRead, this, &TDeviceLink::CommPortReadyRead);
+    connect(CommPort, &QSerialPort::errorOccurred, this, &TDeviceLink::CommPortErrorOccurred);
 }
 
 TDeviceLink::~TDeviceLink() {
@@ -74,17 +79,31 @@ void TDeviceLink::SetTimingsForTests(std::chrono::milliseconds queryTimeout,
     m_closePause = closePause;
 }
 
-bool TDeviceLink::IsOpen() const { return CommPort->isOpen(); }
+bool TDeviceLink::IsOpen() const {
+    return CommPort->isOpen();
+}
 
-std::string TDeviceLink::openError(const std::string& path, const QString& reason) const {
-    std::string message = "Can't open specified device " + path + " (" + reason.toStdString() + ")";
-    struct stat info {};
-    if (CommPort->error() == QSerialPort::PermissionError && ::stat(path.c_str(), &info) == 0) {
-        const group* owner = ::getgrgid(info.st_gid);
-        message += ". To use it you must be a member of the group '" +
-                   std::string(owner ? owner->gr_name : "dialout") + "'.";
+std::string TDeviceLink::openPort(const std::string& path) {
+    CommPort->setPortName(QString::fromStdString(path));
+    CommPort->setBaudRate(QSerialPort::Baud9600);
+    CommPort->setDataBits(QSerialPort::Data8);
+    CommPort->setParity(QSerialPort::NoParity);
+    CommPort->setStopBits(QSerialPort::OneStop);
+    CommPort->setFlowControl(QSerialPort::NoFlowControl);
+    if (!CommPort->open(QIODevice::ReadWrite))
+        return PortOpenFailure(path, CommPort->errorString().toStdString());
+    // Programs that do not use lock files still take a lock on the device itself; sharing
+    // the line with one of them would mix two conversations.
+    if (::flock(int(CommPort->handle()), LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK) {
+        CommPort->close();
+        return PortOpenFailure(path, "in use by another program");
     }
-    return message;
+    CommPort->setDataTerminalReady(false);
+    CommPort->setRequestToSend(false);
+    // Whatever the driver kept from before this exchange is no part of its reply.
+    CommPort->clear(QSerialPort::Input);
+    CommPort->clearError();
+    return {};
 }
 
 bool TDeviceLink::StartCom(int port, bool quiet) {
@@ -99,30 +118,11 @@ bool TDeviceLink::StartCom(int port, bool quiet) {
     if (port > 0)
         m_portNumber = port;
     const std::string path = DevicePathForPort(m_portNumber, settingsFile());
-    std::string failure;
-    if (path.empty()) {
-        failure = "Specified device not found (COM" + std::to_string(m_portNumber) + ").";
-    } else {
-        CommPort->setPortName(QString::fromStdString(path));
-        if (!CommPort->open(QIODevice::ReadWrite)) {
-            failure = openError(path, CommPort->errorString());
-        } else if (::flock(int(CommPort->handle()), LOCK_EX | LOCK_NB) != 0) {
-            // Another program holds the line; sharing it would mix two conversations.
-            CommPort->close();
-            failure = "Can't open specified device " + path + " (it is in use by another program)";
-        } else {
-            CommPort->setBaudRate(QSerialPort::Baud9600);
-            CommPort->setDataBits(QSerialPort::Data8);
-            CommPort->setParity(QSerialPort::NoParity);
-            CommPort->setStopBits(QSerialPort::OneStop);
-            CommPort->setFlowControl(QSerialPort::NoFlowControl);
-            // A pseudo-terminal refuses the modem lines; that is no error.
-            CommPort->setDataTerminalReady(false);
-            CommPort->setRequestToSend(false);
-            CommPort->clearError();
-            return true;
-        }
-    }
+    const std::string failure =
+        path.empty() ? "Specified device not found (COM" + std::to_string(m_portNumber) + ")."
+                     : openPort(path);
+    if (failure.empty())
+        return true;
     qCDebug(lcDevice).noquote() << QString::fromStdString("StartCom Exception: " + failure);
     LastComError = failure;
     m_portNumber = previous;
@@ -134,12 +134,15 @@ bool TDeviceLink::StartCom(int port, bool quiet) {
 void TDeviceLink::StopCom() {
     if (!CommPort->isOpen())
         return;
+    // Hand anything still queued to the driver, so a frame written just before closing
+    // still goes out.
+    CommPort->flush();
     CommPort->close();
     WaitMs(int(m_closePause.count()));
 }
 
 std::string TDeviceLink::ListComPorts() const {
-    return ListPortNames(settingsFile(), [](const std::string& path) { return FileExists(path); });
+    return ListPortNames(settingsFile(), SerialDeviceExists);
 }
 
 void TDeviceLink::WriteToPort(const std::string& bytes) {
@@ -147,7 +150,7 @@ void TDeviceLink::WriteToPort(const std::string& bytes) {
         CommPort->write(bytes.data(), qint64(bytes.size()));
 }
 
-void TDeviceLink::readPort() {
+void TDeviceLink::CommPortReadyRead() {
     const QByteArray bytes = CommPort->readAll();
     const std::string_view data(bytes.constData(), size_t(bytes.size()));
     DataCapture1.Feed(data);
@@ -155,8 +158,15 @@ void TDeviceLink::readPort() {
     emit bytesReceived(bytes);
 }
 
-void TDeviceLink::waitUntil(const bool& flag, const bool* orFlag) {
-    while (!flag && !(orFlag && *orFlag))
+void TDeviceLink::CommPortErrorOccurred() {
+    // A pseudo-terminal refuses the modem-line calls; that is no failure of the line.
+    const auto error = CommPort->error();
+    if (error != QSerialPort::NoError && error != QSerialPort::UnsupportedOperationError)
+        qCDebug(lcDevice).noquote() << "Port error: " + CommPort->errorString();
+}
+
+void TDeviceLink::waitUntil(const bool& flag, const bool& orFlag) {
+    while (!flag && !orFlag)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }
 
@@ -170,7 +180,7 @@ bool TDeviceLink::QueryDevice(const std::string& command, bool quiet) {
     WriteToPort(kWakeUp + kWakeUp + kFrameStart + command + kFrameEnd);
     ReplyTimedOut = false;
     Timer1.start(m_queryTimeout);
-    waitUntil(ReplyEnded, &ReplyTimedOut);
+    waitUntil(ReplyEnded, ReplyTimedOut);
     Timer1.stop();
     const size_t collected = ReplyLines.size();
     DataCapture1.Active = false;
@@ -199,8 +209,8 @@ bool TDeviceLink::SendDeviceCommand(const std::string& command, int timeoutMs, b
     WriteToPort(kFrameStart + command + kFrameEnd);
     ReplyTimedOut = false;
     Timer1.start(timeoutMs);
-    const bool neverEnds = false;
-    waitUntil(ReplyTimedOut, waitFull ? &neverEnds : &ReplyEnded);
+    const bool untilTimeOut = false;
+    waitUntil(ReplyTimedOut, waitFull ? untilTimeOut : ReplyEnded);
     Timer1.stop();
     DataCapture2.Active = false;
     StopCom();
@@ -211,8 +221,8 @@ void TDeviceLink::DataCapture2StringPacket(const std::string& message) {
     qCDebug(lcDevice).noquote() << "Data2:\"" + shown(message) + "\"";
     ReplyLines.push_back(message.substr(0, message.size() - 1));
     ReplyEnded = true;
-    // The exchange ends at the first line; lines that came with it in the same read are
-    // not part of the reply.
+    // The exchange ends at its first line: lines that came in the same read are no part
+    // of the reply.
     if (m_stopAtFirstLine)
         DataCapture2.Active = false;
 }
@@ -231,10 +241,13 @@ void TDeviceLink::WaitMs(int milliseconds) {
     msTimer.setInterval(milliseconds);
     WaitElapsed = false;
     msTimer.start();
-    waitUntil(WaitElapsed);
+    const bool never = false;
+    waitUntil(WaitElapsed, never);
 }
 
-bool TDeviceLink::GetSummary() { return QueryDevice("summary", false); }
+bool TDeviceLink::GetSummary() {
+    return QueryDevice("summary", false);
+}
 
 bool TDeviceLink::QueryShow() {
     ShowValues.clear();
@@ -247,9 +260,9 @@ bool TDeviceLink::QueryShow() {
     return replied;
 }
 
-void TDeviceLink::showError(const char* prefix) {
-    const std::string p = prefix;
-    ShowErrorBox(m_text("dlgError"), m_text(p + "M"), m_text(p + "C"), m_text(p + "H"));
+void TDeviceLink::showError(const std::string& keyPrefix) {
+    ShowErrorBox(m_text("dlgError"), m_text(keyPrefix + "M"), m_text(keyPrefix + "C"),
+                 m_text(keyPrefix + "H"));
 }
 
 int TDeviceLink::queryEntry(std::string& out, const char* key, JobRecord& jobLines,
@@ -275,7 +288,8 @@ int TDeviceLink::queryEntry(std::string& out, const char* key, JobRecord& jobLin
     return out.empty() ? kQueryInvalidReply : kQueryOk;
 }
 
-int TDeviceLink::GetDeviceModel(std::string& model, JobRecord& jobLines, const SummaryParser& parse) {
+int TDeviceLink::GetDeviceModel(std::string& model, JobRecord& jobLines,
+                                const SummaryParser& parse) {
     return queryEntry(model, "MODEL", jobLines, parse);
 }
 
@@ -291,7 +305,8 @@ void SplitVersion(const std::string& version, int& first, int& second, int& thir
         *part = 0;
         const size_t end = std::min(version.find('.', at), version.size());
         long long value = 0;
-        for (size_t i = at; i < end && version[i] >= '0' && version[i] <= '9' && value < 100000000; ++i)
+        for (size_t i = at; i < end && version[i] >= '0' && version[i] <= '9' && value < 100000000;
+             ++i)
             value = value * 10 + (version[i] - '0');
         *part = int(value);
         at = end < version.size() ? end + 1 : version.size();

@@ -1,7 +1,8 @@
 // The one serial link to the unit: opens the port for an exchange, writes framed commands,
 // collects the reply lines through two line captures until an end condition or a time-out,
 // and closes the port again. Every wait processes events, so the windows stay responsive.
-// Owned by the main window; other windows reach the unit only through it.
+// Owned by the main window; other windows reach the unit only through it. It needs no
+// window: it is given the settings it reads and the text lookup for its message boxes.
 #pragma once
 
 #include "JobRecord.h"
@@ -18,6 +19,8 @@
 
 class QSerialPort;
 
+// How long a query waits for its reply, and the pause after closing the port that gives the
+// unit time to settle before the next exchange opens it again.
 inline constexpr std::chrono::milliseconds kQueryTimeout{3000};
 inline constexpr std::chrono::milliseconds kClosePause{300};
 
@@ -36,19 +39,21 @@ public:
     // Turns reply lines into a job record (the run summary parser with its settings).
     using SummaryParser = std::function<JobRecord(const std::vector<std::string>& replyLines)>;
 
+    // config is the live settings record (normally the global Config), read at every call.
     TDeviceLink(const TConfigRecord& config, TextLookup text, QObject* parent = nullptr);
     ~TDeviceLink() override;
 
     bool StartCom(int port, bool quiet);
     void StopCom();
     bool IsOpen() const;
+    // The port number the port is set to (the last one opened successfully).
     int OpenPortNumber() const { return m_portNumber; }
     // "COMn" lines of the ports present, in number order.
     std::string ListComPorts() const;
     bool QueryDevice(const std::string& command, bool quiet);
     bool SendDeviceCommand(const std::string& command, int timeoutMs, bool waitFull);
     void WaitMs(int milliseconds);
-    // Queues bytes for the open port; nothing happens while it is closed.
+    // Queues bytes for the open port and returns; nothing happens while it is closed.
     void WriteToPort(const std::string& bytes);
 
     bool GetSummary();
@@ -73,7 +78,8 @@ public:
     QTimer msTimer;
 
 signals:
-    // Every byte received while the port is open, for a window with a capture of its own.
+    // Every chunk of bytes received while the port is open, for a window that assembles
+    // lines with a capture of its own (the terminal).
     void bytesReceived(const QByteArray& bytes);
 
 private:
@@ -81,12 +87,13 @@ private:
     void DataCapture2StringPacket(const std::string& message);
     void Timer1Timer();
     void msTimerTimer();
-    void readPort();
-    void waitUntil(const bool& flag, const bool* orFlag = nullptr);
-    std::string openError(const std::string& path, const QString& reason) const;
+    void CommPortReadyRead();
+    void CommPortErrorOccurred();
+    std::string openPort(const std::string& path);
+    void waitUntil(const bool& flag, const bool& orFlag);
     int queryEntry(std::string& out, const char* key, JobRecord& jobLines,
                    const SummaryParser& parse);
-    void showError(const char* prefix);
+    void showError(const std::string& keyPrefix);
 
     const TConfigRecord& m_config;
     TextLookup m_text;

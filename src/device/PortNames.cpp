@@ -1,6 +1,15 @@
 #include "PortNames.h"
 
+#include "SafeFile.h"
 #include "StrngLib.h"
+
+#include <fcntl.h>
+#include <grp.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <filesystem>
 
 std::string DevicePathForPort(int port, const IniFile& settings) {
     if (const auto mapped = settings.Read("Ports", "COM" + std::to_string(port)))
@@ -17,15 +26,37 @@ std::string DevicePathForPort(int port, const IniFile& settings) {
 std::string ListPortNames(const IniFile& settings,
                           const std::function<bool(const std::string& path)>& deviceExists) {
     std::string names;
-    // Mapped names may use numbers beyond the fixed ranges.
-    int highest = kHighestPortNumber;
-    for (int n = kHighestPortNumber + 1; n <= 999; ++n)
-        if (settings.Read("Ports", "COM" + std::to_string(n)))
-            highest = n;
-    for (int n = 1; n <= highest; ++n) {
+    for (int n = 1; n <= kHighestMappedPortNumber; ++n) {
         const std::string path = DevicePathForPort(n, settings);
         if (!path.empty() && deviceExists(path))
             names += "COM" + std::to_string(n) + "\n";
     }
     return names;
+}
+
+bool SerialDeviceExists(const std::string& path) {
+    std::error_code error;
+    const std::filesystem::path device = std::filesystem::canonical(path, error);
+    if (error)
+        return false;
+    const std::string name = device.filename().string();
+    if (device.parent_path() != "/dev" || !StartsWithText(name, "ttyS"))
+        return true;
+    // The kernel reports UART type 0 for a node without hardware behind it.
+    const auto type = ReadWholeFile("/sys/class/tty/" + name + "/type");
+    return !type || Trim(*type) != "0";
+}
+
+std::string PortOpenFailure(const std::string& path, const std::string& reason) {
+    std::string message = "Can't open specified device " + path + " (" + reason + ")";
+    struct stat info {};
+    const bool denied =
+        ::faccessat(AT_FDCWD, path.c_str(), R_OK | W_OK, AT_EACCESS) != 0 && errno == EACCES;
+    if (denied && ::stat(path.c_str(), &info) == 0) {
+        const group* owner = ::getgrgid(info.st_gid);
+        message += ". The user must be a member of the group '" +
+                   std::string(owner ? owner->gr_name : std::to_string(info.st_gid)) +
+                   "' to use it.";
+    }
+    return message;
 }

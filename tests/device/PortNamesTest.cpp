@@ -1,35 +1,55 @@
-#include "DeviceLink.h"
 #include "PortNames.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <set>
 
-TEST(PortNames, FixedRangesAndMappedNames) {
-    const IniFile plain("");
-    EXPECT_EQ(DevicePathForPort(1, plain), "/dev/ttyS0");
-    EXPECT_EQ(DevicePathForPort(32, plain), "/dev/ttyS31");
-    EXPECT_EQ(DevicePathForPort(33, plain), "/dev/ttyUSB0");
-    EXPECT_EQ(DevicePathForPort(65, plain), "/dev/ttyACM0");
-    EXPECT_EQ(DevicePathForPort(96, plain), "/dev/ttyACM31");
-    EXPECT_EQ(DevicePathForPort(97, plain), "");
-    EXPECT_EQ(DevicePathForPort(0, plain), "");
-    const IniFile mapped("[ports]\ncom7=/dev/serial/by-id/usb-x\nCOM120=/dev/pts/4\n");
+struct PathCase {
+    int port;
+    const char* path;
+};
+
+class DevicePath : public testing::TestWithParam<PathCase> {};
+
+TEST_P(DevicePath, FixedRanges) {
+    EXPECT_EQ(DevicePathForPort(GetParam().port, IniFile("")), GetParam().path);
+}
+
+INSTANTIATE_TEST_SUITE_P(Ports, DevicePath,
+                         testing::Values(PathCase{1, "/dev/ttyS0"}, PathCase{32, "/dev/ttyS31"},
+                                         PathCase{33, "/dev/ttyUSB0"},
+                                         PathCase{64, "/dev/ttyUSB31"},
+                                         PathCase{65, "/dev/ttyACM0"},
+                                         PathCase{96, "/dev/ttyACM31"}, PathCase{97, ""},
+                                         PathCase{0, ""}, PathCase{-1, ""}),
+                         [](const auto& info) {
+                             const int port = info.param.port;
+                             return (port < 0 ? "Minus" : "COM") + std::to_string(std::abs(port));
+                         });
+
+TEST(PortNames, MappedNameWinsWhateverItsCase) {
+    const IniFile mapped("[ports]\ncom7=/dev/serial/by-id/usb-x\nCOM33 = /dev/pts/4 \n");
     EXPECT_EQ(DevicePathForPort(7, mapped), "/dev/serial/by-id/usb-x");
+    EXPECT_EQ(DevicePathForPort(33, mapped), "/dev/pts/4");
+    EXPECT_EQ(DevicePathForPort(8, mapped), "/dev/ttyS7");
+}
+
+TEST(PortNames, ListsPresentDevicesInNumberOrder) {
+    const IniFile mapped("[Ports]\nCOM120=/dev/pts/4\nCOM7=/dev/serial/by-id/usb-x\n");
     const std::set<std::string> present = {"/dev/ttyS0", "/dev/ttyUSB1", "/dev/serial/by-id/usb-x",
-                                           "/dev/pts/4"};
+                                           "/dev/pts/4", "/dev/ttyS6"};
     EXPECT_EQ(ListPortNames(mapped, [&](const std::string& p) { return present.count(p) > 0; }),
               "COM1\nCOM7\nCOM34\nCOM120\n");
 }
 
-TEST(SplitVersion, ThreeNumbersOrZero) {
-    const std::pair<const char*, std::array<int, 3>> cases[] = {
-        {"1.2.01", {1, 2, 1}}, {"1.2.01A", {1, 2, 1}}, {"V1.3", {0, 3, 0}},
-        {"2", {2, 0, 0}},      {"", {0, 0, 0}},        {"1..5", {1, 0, 5}},
-        {"99999999999.1", {999999999, 1, 0}}};
-    for (const auto& [text, expected] : cases) {
-        std::array<int, 3> got{};
-        SplitVersion(text, got[0], got[1], got[2]);
-        EXPECT_EQ(got, expected) << text;
-    }
+TEST(PortNames, DeviceExistence) {
+    EXPECT_TRUE(SerialDeviceExists("/dev/null"));
+    EXPECT_FALSE(SerialDeviceExists("/nonexistent/ttyVRX"));
+    EXPECT_FALSE(SerialDeviceExists(""));
+}
+
+TEST(PortNames, OpenFailureNamesDeviceAndReason) {
+    EXPECT_EQ(PortOpenFailure("/nonexistent/ttyVRX", "No such file or directory"),
+              "Can't open specified device /nonexistent/ttyVRX (No such file or directory)");
 }

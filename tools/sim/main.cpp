@@ -1,183 +1,205 @@
 // vrxlink-sim: a simulated air sampler on a pseudo-terminal, so that VRX Link can be tried,
-// tested and measured without hardware.
+// tested and measured without hardware. Frames from the program are byte 0x01, a command
+// and a carriage return; the unit answers each one as SimulatedUnit decides.
+#include "PseudoTerminal.h"
 #include "SimulatedUnit.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
 
-#include <chrono>
-#include <csignal>
-#include <cstdio>
-#include <fcntl.h>
-#include <poll.h>
-#include <stdlib.h>
-#include <termios.h>
-#include <thread>
 #include <unistd.h>
 
+#include <csignal>
+#include <cstdio>
+#include <cstring>
+#include <optional>
+#include <thread>
+
 namespace {
-using Clock = std::chrono::steady_clock;
-constexpr auto kByteTime = std::chrono::microseconds(1042); // 10 bits at 9600 baud
-constexpr auto kSlowDelay = std::chrono::milliseconds(2000);
+using std::chrono::milliseconds;
+
+constexpr milliseconds kHangUpDelay{100};
 
 volatile std::sig_atomic_t stopRequested = 0;
-
-// Sends bytes at the line's pace (or at once); false when the line has gone dead.
-bool sendPaced(int fd, const std::string& bytes, bool fast) {
-    auto due = Clock::now();
-    for (size_t i = 0; i < bytes.size();) {
-        const size_t chunk = fast ? bytes.size() - i : 1;
-        const ssize_t n = ::write(fd, bytes.data() + i, chunk);
-        if (n < 0) {
-            if (errno == EAGAIN || errno == EINTR) {
-                std::this_thread::sleep_for(std::chrono::milliseconds(1));
-                continue;
-            }
-            return false;
-        }
-        i += size_t(n);
-        if (!fast) {
-            due += kByteTime * n;
-            std::this_thread::sleep_until(due);
-        }
-    }
-    return true;
+bool stopping() {
+    return stopRequested != 0;
 }
 
-int openPseudoTerminal(std::string& slavePath, int& slaveKeeper) {
-    const int master = ::posix_openpt(O_RDWR | O_NOCTTY);
-    if (master < 0 || ::grantpt(master) != 0 || ::unlockpt(master) != 0)
-        return -1;
-    slavePath = ::ptsname(master);
-    // Holding the slave open keeps the master readable while the program closes and reopens
-    // the port between exchanges.
-    slaveKeeper = ::open(slavePath.c_str(), O_RDWR | O_NOCTTY);
-    termios raw {};
-    ::tcgetattr(slaveKeeper, &raw);
-    ::cfmakeraw(&raw);
-    ::cfsetspeed(&raw, B9600);
-    ::tcsetattr(slaveKeeper, TCSANOW, &raw);
-    return master;
+void pause(milliseconds length) {
+    const auto end = std::chrono::steady_clock::now() + length;
+    while (!stopping() && std::chrono::steady_clock::now() < end)
+        std::this_thread::sleep_for(std::min(length, milliseconds(50)));
+}
+
+// Cuts the program's bytes into commands: a frame starts at 0x01 and ends at CR.
+class FrameReader {
+public:
+    template <typename OnCommand> void Take(const std::string& bytes, OnCommand onCommand) {
+        for (const char c : bytes) {
+            if (c == '\x01') {
+                m_command.clear();
+                m_inFrame = true;
+            } else if (m_inFrame && c == '\r') {
+                m_inFrame = false;
+                if (!onCommand(m_command))
+                    return;
+            } else if (m_inFrame) {
+                m_command += c;
+            }
+        }
+    }
+
+private:
+    std::string m_command;
+    bool m_inFrame = false;
+};
+
+struct Settings {
+    UnitOptions unit;
+    bool fast = false;
+    milliseconds slowDelay{2000};
+    QString link;
+    QString transcript;
+};
+
+int fail(const QString& message) {
+    std::fprintf(stderr, "vrxlink-sim: %s\n", qPrintable(message));
+    return 2;
+}
+
+// Reads the command line into settings; a message when it is not usable.
+std::optional<QString> parseCommandLine(const QCoreApplication& app, Settings& settings) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        "A simulated VELA/KX250 air sampler on a pseudo-terminal. Prints the terminal's path "
+        "(and links it at --link), then answers the frames VRX Link sends (byte 0x01, a "
+        "command, CR) like a unit at 9600 baud: \"summary\", \"show\" and \"runinfo\" with "
+        "a listing that starts with a \"?\" line and ends with a line holding byte 0x01; "
+        "NAME=value (calibration variables, batterytype, run set-up and clock fields), "
+        "\"save\", \"restore\", \"reset\", \"run\", \"go\" and \"stop\" with one short "
+        "line. Stops on SIGTERM or SIGINT.");
+    parser.addHelpOption();
+    const QCommandLineOption link("link",
+                                  "Make a symbolic link to the terminal at <path> "
+                                  "(removed again on exit).",
+                                  "path");
+    const QCommandLineOption model(
+        "model",
+        "The unit's model: VELA, VELAXT, VELAREF, KX250, or TARAFLOW for the flow "
+        "calibrator; any other text X names the unit \"VRX X Air Sampling System\". "
+        "Default VELA.",
+        "model", "VELA");
+    const QCommandLineOption version("version",
+                                     "The firmware version the unit reports. "
+                                     "Default 1.2.01.",
+                                     "text", "1.2.01");
+    const QCommandLineOption fast("fast", "Send replies at once instead of at 9600 baud "
+                                          "(about 1.04 ms a byte).");
+    const QCommandLineOption fault(
+        "fault",
+        "Misbehave in one way: silent (never answers), no-version (summary without its "
+        "Version line), no-end (listings without their end line), garbage (NUL and 0xFF bytes "
+        "before the listing and in its blank lines), early-end (a line holding 0x01 before "
+        "the \"?\" line), long-line (a 1,200-character line in the summary), hang-up (drops "
+        "the line halfway through its first reply and exits), slow (waits --delay before "
+        "each answer). Default none.",
+        "mode", "none");
+    const QCommandLineOption delay("delay",
+                                   "How long a slow unit waits before answering, in "
+                                   "milliseconds. Default 2000.",
+                                   "ms", "2000");
+    const QCommandLineOption reply("reply",
+                                   "Answer every listing command with the bytes of "
+                                   "<file> as they stand.",
+                                   "file");
+    const QCommandLineOption transcript("transcript",
+                                        "Write every byte received from the "
+                                        "program to <file>, as received.",
+                                        "file");
+    parser.addOptions({link, model, version, fast, fault, delay, reply, transcript});
+    parser.process(app);
+
+    settings.unit.model = parser.value(model).toUpper().toStdString();
+    settings.unit.version = parser.value(version).toStdString();
+    const auto chosenFault = FaultByName(parser.value(fault).toStdString());
+    if (!chosenFault)
+        return "unknown fault mode " + parser.value(fault);
+    settings.unit.fault = *chosenFault;
+    bool isNumber = false;
+    settings.slowDelay = milliseconds(parser.value(delay).toUInt(&isNumber));
+    if (!isNumber)
+        return "--delay wants a number of milliseconds";
+    if (parser.isSet(reply)) {
+        QFile file(parser.value(reply));
+        if (!file.open(QIODevice::ReadOnly))
+            return "cannot read " + parser.value(reply);
+        settings.unit.scriptedReply = file.readAll().toStdString();
+    }
+    settings.fast = parser.isSet(fast);
+    settings.link = parser.value(link);
+    settings.transcript = parser.value(transcript);
+    return std::nullopt;
 }
 } // namespace
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName("vrxlink-sim");
-    QCommandLineParser parser;
-    parser.setApplicationDescription(
-        "A simulated air sampler on a pseudo-terminal. Prints the terminal's path (or links it "
-        "at --link) and answers the program's frames like a unit at 9600 baud.");
-    parser.addHelpOption();
-    const QCommandLineOption link("link", "Make a symbolic link to the terminal at <path>.", "path");
-    const QCommandLineOption model("model", "Model: VELA, VELAXT, VELAREF, KX250 or TARAFLOW "
-                                            "(the flow calibrator). Default VELA.", "model", "VELA");
-    const QCommandLineOption version("version", "Firmware version text. Default 1.2.01.", "text",
-                                     "1.2.01");
-    const QCommandLineOption fast("fast", "Send at once instead of at 9600 baud.");
-    const QCommandLineOption fault(
-        "fault",
-        "Misbehave: silent (never answers), no-version (summary without its Version line), "
-        "no-end (no end line), garbage (bytes 0x00 and 0xFF inside lines), early-end (an end "
-        "line before the reply), long-line (a 1,200-character line), hang-up (closes the line "
-        "halfway through a reply), slow (waits 2 s before answering).",
-        "mode", "none");
-    const QCommandLineOption reply("reply", "Answer every query with the bytes of <file> as "
-                                            "they stand.", "file");
-    const QCommandLineOption transcript("transcript", "Append every frame received, byte for "
-                                                      "byte, to <file>.", "file");
-    parser.addOptions({link, model, version, fast, fault, reply, transcript});
-    parser.process(app);
+    Settings settings;
+    if (const auto problem = parseCommandLine(app, settings))
+        return fail(*problem);
 
-    UnitOptions options;
-    options.model = parser.value(model).toUpper().toStdString();
-    options.version = parser.value(version).toStdString();
-    const auto chosenFault = FaultByName(parser.value(fault).toStdString());
-    if (!chosenFault) {
-        std::fprintf(stderr, "vrxlink-sim: unknown fault mode %s\n", qPrintable(parser.value(fault)));
-        return 2;
+    PseudoTerminal line;
+    if (!line.Open())
+        return fail(QString("cannot open a pseudo-terminal: ") + std::strerror(errno));
+    const QByteArray linkPath = QFile::encodeName(settings.link);
+    if (!linkPath.isEmpty()) {
+        ::unlink(linkPath.constData());
+        if (::symlink(line.DevicePath().c_str(), linkPath.constData()) != 0)
+            return fail("cannot make the link " + settings.link + ": " + std::strerror(errno));
     }
-    options.fault = *chosenFault;
-    if (parser.isSet(reply)) {
-        QFile file(parser.value(reply));
-        if (!file.open(QIODevice::ReadOnly)) {
-            std::fprintf(stderr, "vrxlink-sim: cannot read %s\n", qPrintable(parser.value(reply)));
-            return 2;
-        }
-        options.scriptedReply = file.readAll().toStdString();
-    }
-    SimulatedUnit unit(options);
-
-    std::string slavePath;
-    int slaveKeeper = -1;
-    const int master = openPseudoTerminal(slavePath, slaveKeeper);
-    if (master < 0) {
-        std::perror("vrxlink-sim: pseudo-terminal");
-        return 1;
-    }
-    if (parser.isSet(link)) {
-        const std::string linkPath = parser.value(link).toStdString();
-        ::unlink(linkPath.c_str());
-        if (::symlink(slavePath.c_str(), linkPath.c_str()) != 0) {
-            std::perror("vrxlink-sim: link");
-            return 1;
-        }
-    }
-    std::printf("%s\n", slavePath.c_str());
+    QFile transcript(settings.transcript);
+    if (!settings.transcript.isEmpty() && !transcript.open(QIODevice::WriteOnly))
+        return fail("cannot write " + settings.transcript);
+    std::printf("%s\n", line.DevicePath().c_str());
     std::fflush(stdout);
 
     std::signal(SIGTERM, [](int) { stopRequested = 1; });
     std::signal(SIGINT, [](int) { stopRequested = 1; });
-    FILE* record = parser.isSet(transcript)
-                       ? std::fopen(parser.value(transcript).toLocal8Bit().constData(), "ab")
-                       : nullptr;
 
-    std::string frame;
-    bool inFrame = false;
-    while (!stopRequested) {
-        pollfd pfd{master, POLLIN, 0};
-        if (::poll(&pfd, 1, 200) <= 0)
-            continue;
-        char buffer[512];
-        const ssize_t n = ::read(master, buffer, sizeof buffer);
-        if (n <= 0) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-            continue;
+    SimulatedUnit unit(settings.unit);
+    FrameReader frames;
+    const bool paced = !settings.fast;
+    bool hungUp = false;
+    while (!stopping() && !hungUp) {
+        const std::string bytes = line.Receive(milliseconds(200));
+        if (transcript.isOpen() && !bytes.empty()) {
+            transcript.write(bytes.data(), qint64(bytes.size()));
+            transcript.flush();
         }
-        for (ssize_t i = 0; i < n; ++i) {
-            const char c = buffer[i];
-            if (c == '\x01') {
-                frame.assign(1, c);
-                inFrame = true;
-            } else if (inFrame) {
-                frame += c;
-                if (c != '\r')
-                    continue;
-                inFrame = false;
-                if (record) {
-                    std::fwrite(frame.data(), 1, frame.size(), record);
-                    std::fflush(record);
-                }
-                const std::string answer = unit.Answer(frame.substr(1, frame.size() - 2));
-                if (answer.empty())
-                    continue;
-                if (options.fault == Fault::Slow)
-                    std::this_thread::sleep_for(kSlowDelay);
-                if (options.fault == Fault::HangUp) {
-                    sendPaced(master, answer.substr(0, unit.HangUpAfter(answer)), parser.isSet(fast));
-                    ::tcdrain(master);
-                    ::close(slaveKeeper);
-                    ::close(master);
-                    return 0;
-                }
-                sendPaced(master, answer, parser.isSet(fast));
+        frames.Take(bytes, [&](const std::string& command) {
+            const std::string answer = unit.Answer(command);
+            if (answer.empty())
+                return true;
+            if (settings.unit.fault == Fault::Slow)
+                pause(settings.slowDelay);
+            if (settings.unit.fault == Fault::HangUp) {
+                line.Send(std::string_view(answer).substr(0, answer.size() / 2), paced, stopping);
+                // The line dies a moment after the last byte, once the program has it: a
+                // hang-up discards what the other end has not read yet.
+                pause(kHangUpDelay);
+                line.HangUp();
+                hungUp = true;
+                return false;
             }
-        }
+            line.Send(answer, paced, stopping);
+            return true;
+        });
     }
-    if (record)
-        std::fclose(record);
-    if (parser.isSet(link))
-        ::unlink(parser.value(link).toLocal8Bit().constData());
+    if (hungUp)
+        std::fprintf(stderr, "vrxlink-sim: hung up in the middle of a reply\n");
+    if (!linkPath.isEmpty())
+        ::unlink(linkPath.constData());
     return 0;
 }
