@@ -20,6 +20,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -53,6 +54,26 @@ std::vector<unsigned long> noteNumbers(const JobRecord& record) {
     }
     return {numbers.begin(), numbers.end()};
 }
+
+// The window's title: its type shrinks, down to two thirds of the design size, when a
+// language's text would not fit the title's width.
+class TTitleLabel : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QFont fitted = font();
+        const int smallest = fitted.pixelSize() * 2 / 3;
+        while (fitted.pixelSize() > smallest &&
+               QFontMetrics(fitted).horizontalAdvance(text()) > contentsRect().width())
+            fitted.setPixelSize(fitted.pixelSize() - 1);
+        QPainter painter(this);
+        painter.setFont(fitted);
+        painter.setPen(palette().color(foregroundRole()));
+        painter.drawText(contentsRect(), int(alignment()), text());
+    }
+};
 
 // A weight as a job file holds it, written with the separator of whichever locale saved it.
 // The program never writes thousands separators, so a comma can only be a decimal comma:
@@ -135,7 +156,7 @@ void TfrmJob::buildWindow() {
     base.setPixelSize(11);
     setFont(base);
 
-    lblProgramName = new QLabel("VRX Air Samping System", this);
+    lblProgramName = new TTitleLabel("VRX Air Samping System", this);
     lblProgramName->setObjectName("lblProgramName");
     QFont title("Arial");
     title.setPixelSize(24);
@@ -165,11 +186,13 @@ void TfrmJob::buildWindow() {
         const int y = 74 + i * 24;
         addCaption(leftCaptions[i][0], leftCaptions[i][1], {12, y, 120, 18})
             ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        *leftValues[i] = addCaption(leftNames[i], "", {140, y, 240, 18});
+        *leftValues[i] = addCaption(leftNames[i], "", {140, y, 205, 18});
     }
 
     // Right block: the job's identification.
-    addCaption("Label16", "Data File:", {392, 70, 100, 18})->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // Captions reach far to the left: the Spanish ones are half as long again.
+    addCaption("Label16", "Data File:", {352, 70, 140, 18})
+        ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     lblJobFile = addCaption("lblJobFile", "", {500, 70, 275, 18});
     const char* rightCaptions[][2] = {{"Label17", "Job Code:"},  {"Label18", "Site Name:"},
                                       {"Label19", "Station Code:"}, {"Label20", "Operators:"},
@@ -180,7 +203,7 @@ void TfrmJob::buildWindow() {
                                 "edtOperators", "edtUser1",    "edtUser2"};
     for (int i = 0; i < 6; ++i) {
         const int y = 94 + i * 24;
-        addCaption(rightCaptions[i][0], rightCaptions[i][1], {392, y + 1, 100, 18})
+        addCaption(rightCaptions[i][0], rightCaptions[i][1], {352, y + 1, 140, 18})
             ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         *rightFields[i] = addField(rightNames[i], {500, y, 275, 21}, kTextFieldLength);
     }
@@ -213,16 +236,19 @@ void TfrmJob::buildWindow() {
     // Timer block.
     const int tx = 300;
     addCaption("Label32", "Timer Information:", {tx, top, 200, 18})->setFont(blockFont);
-    addCaption("Label56", "Date", {tx + 44, top + 24, 70, 16})->setAlignment(Qt::AlignCenter);
-    addCaption("Label57", "Time", {tx + 120, top + 24, 70, 16})->setAlignment(Qt::AlignCenter);
-    addCaption("Label55", "Start", {tx, top + 44, 42, 22});
-    dspStartDate = addCell("dspStartDate", {tx + 44, top + 44, 70, 22}, Qt::AlignHCenter);
-    dspStartTime = addCell("dspStartTime", {tx + 120, top + 44, 70, 22}, Qt::AlignHCenter);
-    addCaption("Label54", "Stop", {tx, top + 72, 42, 22});
-    dspStopDate = addCell("dspStopDate", {tx + 44, top + 72, 70, 22}, Qt::AlignHCenter);
-    dspStopTime = addCell("dspStopTime", {tx + 120, top + 72, 70, 22}, Qt::AlignHCenter);
-    addCaption("Label58", "ET", {tx, top + 100, 42, 22});
-    dspET = addCell("dspET", {tx + 44, top + 100, 70, 22}, Qt::AlignHCenter);
+    // Row captions wide enough for the Spanish "Comienzo".
+    const int dateX = tx + 58;
+    const int timeX = dateX + 76;
+    addCaption("Label56", "Date", {dateX, top + 24, 70, 16})->setAlignment(Qt::AlignCenter);
+    addCaption("Label57", "Time", {timeX, top + 24, 70, 16})->setAlignment(Qt::AlignCenter);
+    addCaption("Label55", "Start", {tx, top + 44, 56, 22});
+    dspStartDate = addCell("dspStartDate", {dateX, top + 44, 70, 22}, Qt::AlignHCenter);
+    dspStartTime = addCell("dspStartTime", {timeX, top + 44, 70, 22}, Qt::AlignHCenter);
+    addCaption("Label54", "Stop", {tx, top + 72, 56, 22});
+    dspStopDate = addCell("dspStopDate", {dateX, top + 72, 70, 22}, Qt::AlignHCenter);
+    dspStopTime = addCell("dspStopTime", {timeX, top + 72, 70, 22}, Qt::AlignHCenter);
+    addCaption("Label58", "ET", {tx, top + 100, 56, 22});
+    dspET = addCell("dspET", {dateX, top + 100, 70, 22}, Qt::AlignHCenter);
 
     // Concentration block.
     const int cx = 516;
