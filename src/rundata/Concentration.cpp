@@ -65,6 +65,12 @@ std::optional<double> ParseLocaleNumber(std::string_view text, std::string_view 
     return value;
 }
 
+std::optional<double> ParseStoredNumber(std::string_view text, std::string_view separator) {
+    if (const auto value = ParseLocaleNumber(text, separator))
+        return value;
+    return ParseLocaleNumber(text, ",");
+}
+
 std::string FormatFixed3(double value, std::string_view separator) {
     if (!std::isfinite(value))
         return "ERR";

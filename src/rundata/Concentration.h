@@ -12,6 +12,11 @@
 // exponent, optional blanks. Anything else gives nothing.
 std::optional<double> ParseLocaleNumber(std::string_view text, std::string_view separator);
 
+// A weight as a job file holds it, written with the separator of whichever locale saved
+// it. No thousands separator is ever written, so a comma can only be a decimal comma: it is
+// read as one too, and a file from a decimal-comma machine opens with its weights.
+std::optional<double> ParseStoredNumber(std::string_view text, std::string_view separator);
+
 // Fixed-point, three decimals, rounded half away from zero, no thousands separator.
 std::string FormatFixed3(double value, std::string_view separator);
 

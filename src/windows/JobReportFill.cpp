@@ -98,8 +98,8 @@ TJobReportFill FillJobReport(const JobRecord& record, const QDateTime& printedAt
 
     const std::string separator = ToBytes(locale.decimalPoint());
     const TConcentrations c =
-        ComputeConcentrations(record, ParseLocaleNumber(Trim(finalWt), separator).value_or(0.0),
-                              ParseLocaleNumber(Trim(initialWt), separator).value_or(0.0),
+        ComputeConcentrations(record, ParseStoredNumber(Trim(finalWt), separator).value_or(0.0),
+                              ParseStoredNumber(Trim(initialWt), separator).value_or(0.0),
                               separator, MissingM3S::TreatAsZero);
     const auto computed = [](const std::string& text) {
         return FromBytes(text) + (text == "ERR" ? QString() : kValueSpace);

@@ -75,14 +75,6 @@ protected:
     }
 };
 
-// A weight as a job file holds it, written with the separator of whichever locale saved it.
-// The program never writes thousands separators, so a comma can only be a decimal comma:
-// read it too, or a file from a decimal-comma machine would open with its weights lost.
-std::optional<double> recordWeight(const std::string& text, const std::string& separator) {
-    if (const auto weight = ParseLocaleNumber(text, separator))
-        return weight;
-    return ParseLocaleNumber(text, ",");
-}
 } // namespace
 
 TfrmJob::TfrmJob(TfrmVRXLink* owner)
@@ -377,7 +369,7 @@ void TfrmJob::FillFromRecord() {
         else if (QLabel* cell = cellFor(key))
             cell->setText(FromBytes(value));
         else if (key == "FINALWT" || key == "INITIALWT") {
-            const auto weight = recordWeight(value, separator);
+            const auto weight = ParseStoredNumber(value, separator);
             (key == "FINALWT" ? edtFinalWt : edtInitialWt)
                 ->setText(weight ? FromBytes(FormatFixed3(*weight, separator)) : QString());
         }

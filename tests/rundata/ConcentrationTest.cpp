@@ -77,4 +77,6 @@ TEST(Concentrations, WeightWrittenWithACommaReadsBackWithAPoint) {
     EXPECT_EQ(written, "1,250");
     EXPECT_EQ(ParseLocaleNumber(written, ","), 1.25);
     EXPECT_EQ(ParseLocaleNumber("1.250", ","), 1.25) << "a point-locale file under a comma locale";
+    EXPECT_EQ(ParseStoredNumber(written, "."), 1.25) << "a comma-locale file under a point locale";
+    EXPECT_EQ(ParseStoredNumber("abc", "."), std::nullopt);
 }
