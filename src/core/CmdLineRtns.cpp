@@ -9,7 +9,9 @@ std::vector<std::string>& programArgs() {
 }
 } // namespace
 
-void SetCmdLineArgs(std::vector<std::string> args) { programArgs() = std::move(args); }
+void SetCmdLineArgs(std::vector<std::string> args) {
+    programArgs() = std::move(args);
+}
 
 bool IsCmdLineSwitch(std::string_view switchName) {
     return IsCmdLineSwitch(switchName, programArgs());

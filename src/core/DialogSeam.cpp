@@ -11,4 +11,6 @@ DialogSeam& Dialogs() {
     return *installedSeam;
 }
 
-void InstallDialogs(DialogSeam* seam) { installedSeam = seam; }
+void InstallDialogs(DialogSeam* seam) {
+    installedSeam = seam;
+}

@@ -47,7 +47,9 @@ std::string_view valueOf(std::string_view line) {
     return value;
 }
 
-bool isBlankLine(std::string_view line) { return trimBlanks(line).empty(); }
+bool isBlankLine(std::string_view line) {
+    return trimBlanks(line).empty();
+}
 } // namespace
 
 int32_t ParseIniInteger(std::string_view text, int32_t defaultValue) {
@@ -78,8 +80,10 @@ IniFile::IniFile(std::string_view bytes) {
     for (size_t i = 0; i < bytes.size(); ++i) {
         if (bytes[i] != '\r' && bytes[i] != '\n')
             continue;
-        size_t eolLength = (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ? 2 : 1;
-        Line line{std::string(bytes.substr(start, i - start)), std::string(bytes.substr(i, eolLength))};
+        size_t eolLength =
+            (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ? 2 : 1;
+        Line line{std::string(bytes.substr(start, i - start)),
+                  std::string(bytes.substr(i, eolLength))};
         if (!eolChosen) {
             m_newLineEol = line.eol;
             eolChosen = true;

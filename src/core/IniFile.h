@@ -21,8 +21,7 @@ public:
     std::string ReadString(std::string_view section, std::string_view key,
                            std::string_view defaultValue) const;
     // "0x" followed by hex digits is hexadecimal; any other text but a whole number gives 0.
-    int32_t ReadInteger(std::string_view section, std::string_view key,
-                        int32_t defaultValue) const;
+    int32_t ReadInteger(std::string_view section, std::string_view key, int32_t defaultValue) const;
 
     // Replaces the key's line where it stands, or appends the key (and its section).
     void Write(std::string_view section, std::string_view key, std::string_view value);

@@ -31,14 +31,17 @@ std::string ResolveProgramFolder(const ProgramFolderInputs& in) {
     return withSeparator(folder.string());
 }
 
-bool EnterProgramFolder(const std::string& folder) { return ::chdir(folder.c_str()) == 0; }
+bool EnterProgramFolder(const std::string& folder) {
+    return ::chdir(folder.c_str()) == 0;
+}
 
 void DeleteFilesWithExtension(const std::string& extension) {
     std::error_code ec;
     for (fs::directory_iterator it(fs::current_path(ec), ec), end; !ec && it != end;
          it.increment(ec)) {
         std::error_code fileEc;
-        if (it->is_regular_file(fileEc) && SameText(it->path().extension().string(), "." + extension))
+        if (it->is_regular_file(fileEc) &&
+            SameText(it->path().extension().string(), "." + extension))
             fs::remove(it->path(), fileEc);
     }
 }

@@ -10,10 +10,10 @@
 struct ShownDialog {
     enum class Kind { Task, Plain, OpenFile, SaveFile, Folder, Print, Document };
     Kind kind = Kind::Task;
-    TaskDialogRequest task;   // Task
-    std::string text;         // Plain message, folder caption, document path
-    FileDialogRequest file;   // OpenFile, SaveFile
-    PrintRequest print;       // Print
+    TaskDialogRequest task; // Task
+    std::string text;       // Plain message, folder caption, document path
+    FileDialogRequest file; // OpenFile, SaveFile
+    PrintRequest print;     // Print
 };
 
 class ScriptedDialogs : public DialogSeam {

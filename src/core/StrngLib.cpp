@@ -1,9 +1,15 @@
 #include "StrngLib.h"
 
 namespace {
-char upper(char c) { return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c; }
-char lower(char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; }
-bool isTrimmed(char c) { return static_cast<unsigned char>(c) <= 0x20; }
+char upper(char c) {
+    return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c;
+}
+char lower(char c) {
+    return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
+}
+bool isTrimmed(char c) {
+    return static_cast<unsigned char>(c) <= 0x20;
+}
 } // namespace
 
 std::string UpperCase(std::string_view s) {

@@ -23,8 +23,8 @@ void WriteWindowPlacement(IniFile& ini, const TWindowPlacement& p) {
     ini.Write(kPlacementSection, "Flags", std::to_string(p.Flags));
     ini.Write(kPlacementSection, "ShowCmd", std::to_string(p.ShowCmd));
     ini.Write(kPlacementSection, "NormalPos",
-              std::to_string(p.Left) + "," + std::to_string(p.Top) + "," +
-                  std::to_string(p.Right) + "," + std::to_string(p.Bottom));
+              std::to_string(p.Left) + "," + std::to_string(p.Top) + "," + std::to_string(p.Right) +
+                  "," + std::to_string(p.Bottom));
     ini.Write(kPlacementSection, "PixelsPerInch", std::to_string(p.PixelsPerInch));
     ini.Write(kPlacementSection, "Color", std::to_string(p.Color));
 }

@@ -15,7 +15,9 @@ std::string ButtonCancel;
 const std::array<std::string, 4> DeviceModels = {"KX250", "VELA", "VELAREF", "VELAXT"};
 std::array<std::string, 4> BatteryNames;
 
-std::string SettingsFilePath() { return ExeDir + kSettingsFileName; }
+std::string SettingsFilePath() {
+    return ExeDir + kSettingsFileName;
+}
 
 TConfigRecord ReadSettingsFrom(const std::string& bytes) {
     const IniFile ini(bytes);
@@ -38,7 +40,9 @@ TConfigRecord ReadSettingsFrom(const std::string& bytes) {
     return c;
 }
 
-void LoadSettings() { Config = ReadSettingsFrom(ReadWholeFile(SettingsFilePath()).value_or("")); }
+void LoadSettings() {
+    Config = ReadSettingsFrom(ReadWholeFile(SettingsFilePath()).value_or(""));
+}
 
 std::string WriteSettingsInto(const std::string& existingBytes, const TConfigRecord& c) {
     IniFile ini(existingBytes);
@@ -64,7 +68,8 @@ void SaveSettings() {
     const auto existing = ReadWholeFile(path);
     if (!existing && FileExists(path))
         throw TVrxError("Unable to write to " + path + "\n" + SystemErrorText(EACCES));
-    if (const auto reason = TryWriteFileSafely(path, WriteSettingsInto(existing.value_or(""), Config)))
+    if (const auto reason =
+            TryWriteFileSafely(path, WriteSettingsInto(existing.value_or(""), Config)))
         throw TVrxError("Unable to write to " + path + "\n" + *reason);
 }
 

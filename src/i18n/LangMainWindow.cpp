@@ -12,28 +12,84 @@ TsiLang MakeMainWindowTable() {
     t.Add(TLangKind::Caption, "actBattery", "Set Battery", "Fije la Batería");
     t.Add(TLangKind::Caption, "actRun", "Set Up Run", "Configurar Ejecutar");
     t.Add(TLangKind::Hint, "AdvOfficeStatusBar1", "Click for About", "Tecleo para alrededor");
-    t.Add(TLangKind::OtherString, "siOpenDialog1.Filter", "Vela Job Files (*.VLA)|*.VLA", "Archivos de trabajo de Vela (*.VLA)|*.VLA");
-    t.Add(TLangKind::OtherString, "siOpenDialog1.Title", "Select Vela Job File To Load", "Seleccione el archivo de trabajo para cargar de Vela");
-    t.Add(TLangKind::Message, "rsDownloadInfo", "<U><B>Download</B></U><BR>Connect to the Vela unit using the configured communications port and retrieve the data from the last run.", "<U><B>Transferencia directa</B></U><BR>Conecte con la unidad de Vela usando el puerto de comunicaciones configurado y recupere los datos del funcionamiento pasado.");
-    t.Add(TLangKind::Message, "rsOpenInfo", "<U><B>Open Data File</B></U><BR>Select and open a previously saved data file for viewing, printing, or editing.", "<U><B>Abra el fichero de datos</B></U><BR>Seleccione y abra un fichero previamente salvado de datos para la visión, la impresión, o corregir.");
-    t.Add(TLangKind::Message, "rsSetupInfo", "<U><B>Setup/Configuration</B></U><BR>Define data file naming convention, set default data values, select communications port and language setting.", "<U><B>Disposición/Configuración</B></U><BR>Defina a la convención de nombramiento del fichero de datos, fije los valores de datos del defecto, el puerto de comunicaciones selecto y el ajuste de la lengua.");
-    t.Add(TLangKind::Message, "rsHelpInfo", "<U><B>Help</B></U><BR>Detailed help and explainations.", "<U><B>Ayuda</B></U><BR>Ayuda y explainations detallados.");
-    t.Add(TLangKind::Message, "rsRunInfo", "<U><B>Set Up Run</B></U><BR>Set the start time, duration, and flow rate for a run.", "<U><B>Configurar Ejecutar</B></U><BR>Fije la hora de salida, la duración, y el flujo para un funcionamiento.");
-    t.Add(TLangKind::Message, "rsBatteryInfo", "<U><B>Battery Setup</B></U><BR>Set the type of battery the unit is using.", "<U><B>Disposición de la batería</B></U><BR>Fije el tipo de batería que la unidad está utilizando.");
-    t.Add(TLangKind::Message, "rsCloseInfo", "<U><B>Close</B></U><BR>Close and Exit program.", "<U><B>Cierre</B></U><BR>Programa del cierre y de la salida.");
+    t.Add(TLangKind::OtherString, "siOpenDialog1.Filter", "Vela Job Files (*.VLA)|*.VLA",
+          "Archivos de trabajo de Vela (*.VLA)|*.VLA");
+    t.Add(TLangKind::OtherString, "siOpenDialog1.Title", "Select Vela Job File To Load",
+          "Seleccione el archivo de trabajo para cargar de Vela");
+    t.Add(TLangKind::Message, "rsDownloadInfo",
+          "<U><B>Download</B></U><BR>Connect to the Vela unit using the configured communications "
+          "port and retrieve the data from the last run.",
+          "<U><B>Transferencia directa</B></U><BR>Conecte con la unidad de Vela usando el puerto "
+          "de comunicaciones configurado y recupere los datos del funcionamiento pasado.");
+    t.Add(TLangKind::Message, "rsOpenInfo",
+          "<U><B>Open Data File</B></U><BR>Select and open a previously saved data file for "
+          "viewing, printing, or editing.",
+          "<U><B>Abra el fichero de datos</B></U><BR>Seleccione y abra un fichero previamente "
+          "salvado de datos para la visión, la impresión, o corregir.");
+    t.Add(TLangKind::Message, "rsSetupInfo",
+          "<U><B>Setup/Configuration</B></U><BR>Define data file naming convention, set default "
+          "data values, select communications port and language setting.",
+          "<U><B>Disposición/Configuración</B></U><BR>Defina a la convención de nombramiento del "
+          "fichero de datos, fije los valores de datos del defecto, el puerto de comunicaciones "
+          "selecto y el ajuste de la lengua.");
+    t.Add(TLangKind::Message, "rsHelpInfo",
+          "<U><B>Help</B></U><BR>Detailed help and explainations.",
+          "<U><B>Ayuda</B></U><BR>Ayuda y explainations detallados.");
+    t.Add(TLangKind::Message, "rsRunInfo",
+          "<U><B>Set Up Run</B></U><BR>Set the start time, duration, and flow rate for a run.",
+          "<U><B>Configurar Ejecutar</B></U><BR>Fije la hora de salida, la duración, y el flujo "
+          "para un funcionamiento.");
+    t.Add(TLangKind::Message, "rsBatteryInfo",
+          "<U><B>Battery Setup</B></U><BR>Set the type of battery the unit is using.",
+          "<U><B>Disposición de la batería</B></U><BR>Fije el tipo de batería que la unidad está "
+          "utilizando.");
+    t.Add(TLangKind::Message, "rsCloseInfo", "<U><B>Close</B></U><BR>Close and Exit program.",
+          "<U><B>Cierre</B></U><BR>Programa del cierre y de la salida.");
     t.Add(TLangKind::Message, "dlgError", "ERROR", "ERROR");
     t.Add(TLangKind::Message, "dlgInvComM", "Invalid Com Port!", "Puerto COM no válido!");
-    t.Add(TLangKind::Message, "dlgInvComC", "The Com Port currently configured is not valid.<BR>Select a valid Com Port and try again.", "El puerto de COM configurado actualmente es inválido.<BR>Seleccione un puerto válido de COM e intente otra vez.");
-    t.Add(TLangKind::Message, "dlgInvComH", "You can configure the Com Port by using the Setup/Configuration function.", "Usted puede configurar COM vira hacia el lado de babor usando la función de la disposición/de la configuración.");
-    t.Add(TLangKind::Message, "dlgNoComM", "Com Port Not Selected!", "¡Puerto de COM no seleccionado!");
-    t.Add(TLangKind::Message, "dlgNoComC", "A Com Port has not been configured.<BR>Select a Com Port and try again.", "Un puerto de COM no se ha configurado.<BR>Seleccione un puerto de COM e intente otra vez.");
-    t.Add(TLangKind::Message, "dlgNoComH", "You can configure the Com Port by using the Setup/Configuration function.", "Usted puede configurar COM vira hacia el lado de babor usando la función de la disposición/de la configuración.");
-    t.Add(TLangKind::Message, "dlgNoRespM", "Device did not respond!", "¡El dispositivo no respondió!");
-    t.Add(TLangKind::Message, "dlgNoRespC", "No respone was received from the device.<BR>Check that the device is connected to the Com Port<BR>selected in the Setup/Configuration section and try again.", "Respone no se recibió desde el dispositivo.<BR>Compruebe que el dispositivo está conectado al puerto COM<BR>seleccionado en el programa de instalación/configuración de la sección y vuelva a intentarlo.");
-    t.Add(TLangKind::Message, "dlgNoRespH", "You can configure the Com Port by using the Setup/Configuration function.", "Usted puede configurar COM vira hacia el lado de babor usando la función de la disposición/de la configuración.");
-    t.Add(TLangKind::Message, "dlgInvRespM", "Invalid Response from Device!", "Invalid Response from Device!");
-    t.Add(TLangKind::Message, "dlgInvRespC", "A response was received but it was invalid.<BR>Check that the device is connected to the Com Port<BR>selected in the Setup/Configuration section and try again.", "Una respuesta fue recibida pero era inválida.<BR>Compruebe que el dispositivo está conectado con el puerto de COM seleccionado<BR>en sección para fijar/de configuración y para intentar otra vez.");
-    t.Add(TLangKind::Message, "dlgInvRespH", "You can configure the Com Port by using the Setup/Configuration function.", "Usted puede configurar COM vira hacia el lado de babor usando la función de la disposición/de la configuración.");
+    t.Add(
+        TLangKind::Message, "dlgInvComC",
+        "The Com Port currently configured is not valid.<BR>Select a valid Com Port and try again.",
+        "El puerto de COM configurado actualmente es inválido.<BR>Seleccione un puerto válido de "
+        "COM e intente otra vez.");
+    t.Add(TLangKind::Message, "dlgInvComH",
+          "You can configure the Com Port by using the Setup/Configuration function.",
+          "Usted puede configurar COM vira hacia el lado de babor usando la función de la "
+          "disposición/de la configuración.");
+    t.Add(TLangKind::Message, "dlgNoComM", "Com Port Not Selected!",
+          "¡Puerto de COM no seleccionado!");
+    t.Add(TLangKind::Message, "dlgNoComC",
+          "A Com Port has not been configured.<BR>Select a Com Port and try again.",
+          "Un puerto de COM no se ha configurado.<BR>Seleccione un puerto de COM e intente otra "
+          "vez.");
+    t.Add(TLangKind::Message, "dlgNoComH",
+          "You can configure the Com Port by using the Setup/Configuration function.",
+          "Usted puede configurar COM vira hacia el lado de babor usando la función de la "
+          "disposición/de la configuración.");
+    t.Add(TLangKind::Message, "dlgNoRespM", "Device did not respond!",
+          "¡El dispositivo no respondió!");
+    t.Add(TLangKind::Message, "dlgNoRespC",
+          "No respone was received from the device.<BR>Check that the device is connected to the "
+          "Com Port<BR>selected in the Setup/Configuration section and try again.",
+          "Respone no se recibió desde el dispositivo.<BR>Compruebe que el dispositivo está "
+          "conectado al puerto COM<BR>seleccionado en el programa de instalación/configuración de "
+          "la sección y vuelva a intentarlo.");
+    t.Add(TLangKind::Message, "dlgNoRespH",
+          "You can configure the Com Port by using the Setup/Configuration function.",
+          "Usted puede configurar COM vira hacia el lado de babor usando la función de la "
+          "disposición/de la configuración.");
+    t.Add(TLangKind::Message, "dlgInvRespM", "Invalid Response from Device!",
+          "Invalid Response from Device!");
+    t.Add(TLangKind::Message, "dlgInvRespC",
+          "A response was received but it was invalid.<BR>Check that the device is connected to "
+          "the Com Port<BR>selected in the Setup/Configuration section and try again.",
+          "Una respuesta fue recibida pero era inválida.<BR>Compruebe que el dispositivo está "
+          "conectado con el puerto de COM seleccionado<BR>en sección para fijar/de configuración y "
+          "para intentar otra vez.");
+    t.Add(TLangKind::Message, "dlgInvRespH",
+          "You can configure the Com Port by using the Setup/Configuration function.",
+          "Usted puede configurar COM vira hacia el lado de babor usando la función de la "
+          "disposición/de la configuración.");
     t.Add(TLangKind::DialogCaption, "Warning", "Warning", "Advertencia");
     t.Add(TLangKind::DialogCaption, "Yes", "&Yes", "&Sí");
     t.Add(TLangKind::DialogCaption, "No", "&No", "&No");
@@ -62,7 +118,8 @@ TsiLang MakeMainWindowTable() {
     t.Add(TLangKind::DialogCaption, "from:", "&from:", "&de:");
     t.Add(TLangKind::DialogCaption, "to:", "&to:", "&para:");
     t.Add(TLangKind::DialogCaption, "Copies", "Copies", "Copias");
-    t.Add(TLangKind::DialogCaption, "Number of copies:", "Number of &copies:", "Número de &copias:");
+    t.Add(TLangKind::DialogCaption,
+          "Number of copies:", "Number of &copies:", "Número de &copias:");
     t.Add(TLangKind::DialogCaption, "Collate", "C&ollate", "C&ompagine");
     t.Add(TLangKind::DialogCaption, "Print Setup", "Print Setup", "Disposición de Impresión");
     t.Add(TLangKind::DialogCaption, "Error", "Error");

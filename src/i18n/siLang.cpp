@@ -21,7 +21,9 @@ const TLangEntry* TsiLang::find(TLangKind kind, std::string_view key) const {
     return nullptr;
 }
 
-std::string TsiLang::GetTextOrDefault(std::string_view key) const { return Text(TLangKind::Message, key); }
+std::string TsiLang::GetTextOrDefault(std::string_view key) const {
+    return Text(TLangKind::Message, key);
+}
 
 std::string TsiLang::Text(TLangKind kind, std::string_view key) const {
     const TLangEntry* e = find(kind, key);

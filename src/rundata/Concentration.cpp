@@ -7,7 +7,9 @@
 #include <cstdlib>
 
 namespace {
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Reads the volume of a key: trimmed and converted, 0 when it does not convert.
 double volumeOf(const JobRecord& record, std::string_view key, std::string_view separator) {
@@ -34,7 +36,8 @@ std::optional<double> ParseLocaleNumber(std::string_view text, std::string_view 
         if (isDigit(s[i])) {
             normal += s[i++];
             digits = true;
-        } else if (!point && (s[i] == '.' || (!separator.empty() && s.substr(i).starts_with(separator)))) {
+        } else if (!point &&
+                   (s[i] == '.' || (!separator.empty() && s.substr(i).starts_with(separator)))) {
             normal += '.';
             i += s[i] == '.' ? 1 : separator.size();
             point = true;

@@ -61,8 +61,9 @@ JobRecord ReadJobFile(const std::string& chosenPath) {
     errno = 0;
     const auto bytes = ReadWholeFile(path);
     if (!bytes || fs::is_directory(path))
-        throw TVrxError("Unable to open " + path + ": " +
-                        SystemErrorText(errno ? errno : (fs::is_directory(path) ? EISDIR : ENOENT)));
+        throw TVrxError(
+            "Unable to open " + path + ": " +
+            SystemErrorText(errno ? errno : (fs::is_directory(path) ? EISDIR : ENOENT)));
     JobRecord record = JobRecordFromFileBytes(*bytes);
     const fs::path read(path);
     record.Append("JOBFILE=" + read.filename().string());
@@ -87,7 +88,9 @@ std::string JobFileBytes(const JobRecord& record) {
     return bytes;
 }
 
-void WriteJobFile(const JobRecord& record) { WriteFileSafely(JobFilePath(record), JobFileBytes(record)); }
+void WriteJobFile(const JobRecord& record) {
+    WriteFileSafely(JobFilePath(record), JobFileBytes(record));
+}
 
 std::string NextFreeJobFileName(const std::string& folder, const std::string& name,
                                 const std::function<bool(const std::string&)>& exists) {
@@ -117,9 +120,9 @@ JobSaveResult SaveJobRecord(JobRecord& record, bool mayReplaceFile) {
     JobSaveResult result;
     const auto fileExists = [](const std::string& path) { return FileExists(path); };
     if (!mayReplaceFile && fileExists(JobFilePath(record))) {
-        record.SetJobValue("JOBFILE", NextFreeJobFileName(record.GetJobValue("JOBDIR"),
-                                                          record.GetJobValue("JOBFILE"),
-                                                          fileExists));
+        record.SetJobValue("JOBFILE",
+                           NextFreeJobFileName(record.GetJobValue("JOBDIR"),
+                                               record.GetJobValue("JOBFILE"), fileExists));
         result.Renamed = true;
     }
     WriteJobFile(record);

@@ -29,7 +29,8 @@ bool matchesAt(const std::string& s, size_t at, std::string_view word) {
 }
 } // namespace
 
-std::string FormatJobDate(const std::string& pattern, const TDateTime& at, const JobNamingEnv& env) {
+std::string FormatJobDate(const std::string& pattern, const TDateTime& at,
+                          const JobNamingEnv& env) {
     const bool twelveHour = hasAmPm(pattern);
     std::string out;
     size_t i = 0;

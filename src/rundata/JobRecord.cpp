@@ -85,4 +85,6 @@ void JobRecord::Clear() {
     m_indexValid = true;
 }
 
-std::string JobRecord::KeyAt(size_t index) const { return std::string(LineKey(m_lines[index])); }
+std::string JobRecord::KeyAt(size_t index) const {
+    return std::string(LineKey(m_lines[index]));
+}

@@ -71,7 +71,9 @@ void parseLine(JobRecord& record, const std::string& line) {
 }
 } // namespace
 
-std::string FirstWord(const std::string& text) { return UpperCase(text.substr(0, text.find(' '))); }
+std::string FirstWord(const std::string& text) {
+    return UpperCase(text.substr(0, text.find(' ')));
+}
 
 std::string TakeWord(std::string& text) {
     const std::string word = FirstWord(text);

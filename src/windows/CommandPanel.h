@@ -13,7 +13,8 @@ class QLabel;
 class TCommandPanel : public QWidget {
     Q_OBJECT
 public:
-    TCommandPanel(TCommandIcon icon, QAction* action, const QString& name, QWidget* parent = nullptr);
+    TCommandPanel(TCommandIcon icon, QAction* action, const QString& name,
+                  QWidget* parent = nullptr);
 
     QLabel* Label() const { return m_label; }
     // Sets the label's HTML text, shrinking its type when the text would not fit the panel.

@@ -11,7 +11,9 @@ Qt::KeyboardModifiers relevantModifiers(const QKeyEvent* event) {
 }
 } // namespace
 
-bool IsCtrlOnly(const QKeyEvent* event) { return relevantModifiers(event) == Qt::ControlModifier; }
+bool IsCtrlOnly(const QKeyEvent* event) {
+    return relevantModifiers(event) == Qt::ControlModifier;
+}
 
 bool IsCtrlShiftOnly(const QKeyEvent* event) {
     return relevantModifiers(event) == (Qt::ControlModifier | Qt::ShiftModifier);
@@ -22,7 +24,9 @@ TKeyPreview::TKeyPreview(QWidget* window, std::function<bool(QKeyEvent*)> handle
     qApp->installEventFilter(this);
 }
 
-TKeyPreview::~TKeyPreview() { qApp->removeEventFilter(this); }
+TKeyPreview::~TKeyPreview() {
+    qApp->removeEventFilter(this);
+}
 
 bool TKeyPreview::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride)

@@ -72,8 +72,8 @@ void setItems(QObject* control, const QStringList& items) {
 } // namespace
 
 void ApplyLangTable(QWidget* window, const TsiLang& table, int language) {
-    for (TLangKind kind : {TLangKind::Caption, TLangKind::Hint, TLangKind::Font,
-                           TLangKind::MultiLine}) {
+    for (TLangKind kind :
+         {TLangKind::Caption, TLangKind::Hint, TLangKind::Font, TLangKind::MultiLine}) {
         for (const TLangEntry& entry : table.Entries()) {
             if (entry.kind != kind)
                 continue;
@@ -108,6 +108,10 @@ TWindowLang::TWindowLang(QWidget* window, TsiLang table, TsiLangDispatcher& disp
     };
 }
 
-TWindowLang::~TWindowLang() { m_dispatcher.Unlink(&m_table); }
+TWindowLang::~TWindowLang() {
+    m_dispatcher.Unlink(&m_table);
+}
 
-void TWindowLang::Link() { m_dispatcher.Link(&m_table); }
+void TWindowLang::Link() {
+    m_dispatcher.Link(&m_table);
+}

@@ -22,7 +22,9 @@ public:
     void Link();
     TsiLang& Table() { return m_table; }
     const TsiLang& Table() const { return m_table; }
-    std::string GetTextOrDefault(std::string_view key) const { return m_table.GetTextOrDefault(key); }
+    std::string GetTextOrDefault(std::string_view key) const {
+        return m_table.GetTextOrDefault(key);
+    }
 
 private:
     TsiLang m_table;

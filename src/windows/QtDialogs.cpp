@@ -15,7 +15,9 @@
 #include <map>
 
 namespace {
-QWidget* activeWindow() { return QApplication::activeWindow(); }
+QWidget* activeWindow() {
+    return QApplication::activeWindow();
+}
 
 QString caption(const std::map<std::string, std::string>& captions, const std::string& english,
                 const QString& fallback) {

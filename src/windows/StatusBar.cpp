@@ -26,9 +26,13 @@ TStatusBar::TStatusBar(QWidget* parent) : QWidget(parent) {
     }
 }
 
-void TStatusBar::SetPanelText(int panel, const QString& text) { m_panels[panel]->setText(text); }
+void TStatusBar::SetPanelText(int panel, const QString& text) {
+    m_panels[panel]->setText(text);
+}
 
-QString TStatusBar::PanelText(int panel) const { return m_panels[panel]->text(); }
+QString TStatusBar::PanelText(int panel) const {
+    return m_panels[panel]->text();
+}
 
 void TStatusBar::ApplyTheme(int theme) {
     ApplyPanelColours(this, theme);

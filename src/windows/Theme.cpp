@@ -4,7 +4,9 @@
 #include <QPainter>
 #include <QPainterPath>
 
-bool IsKnownTheme(int theme) { return theme == kThemeTeal || theme == kThemeBlue; }
+bool IsKnownTheme(int theme) {
+    return theme == kThemeTeal || theme == kThemeBlue;
+}
 
 TThemeColors ThemeColors(int theme) {
     if (theme == kThemeBlue)

@@ -7,9 +7,9 @@
 #include "MessageBoxes.h"
 #include "QtText.h"
 #include "StrngLib.h"
+#include "SystemLocale.h"
 #include "Theme.h"
 #include "VrxError.h"
-#include "SystemLocale.h"
 #include "fVRXJobRptForm.h"
 #include "fVRXLink.h"
 #include "uVRXCommon.h"
@@ -167,11 +167,10 @@ void TfrmJob::buildWindow() {
     lblSysName->setGeometry(12, 42, 500, 20);
 
     // Left block: the unit and its run.
-    const char* leftCaptions[][2] = {{"Label4", "Version:"},       {"Label5", "Serial No:"},
-                                     {"Label6", "Pump Time:"},     {"Label7", "Q Set (Lpm)"},
+    const char* leftCaptions[][2] = {{"Label4", "Version:"},         {"Label5", "Serial No:"},
+                                     {"Label6", "Pump Time:"},       {"Label7", "Q Set (Lpm)"},
                                      {"Label8", "Actual Total M3:"}, {"Label9", "Std. Total M3:"}};
-    QLabel** leftValues[] = {&lblVersion, &lblSerialNum, &lblPumpTime,
-                             &lblQSet,    &lblM3A,       &lblM3S};
+    QLabel** leftValues[] = {&lblVersion, &lblSerialNum, &lblPumpTime, &lblQSet, &lblM3A, &lblM3S};
     const char* leftNames[] = {"lblVersion", "lblSerialNum", "lblPumpTime",
                                "lblQSet",    "lblM3A",       "lblM3S"};
     for (int i = 0; i < 6; ++i) {
@@ -186,9 +185,9 @@ void TfrmJob::buildWindow() {
     addCaption("Label16", "Data File:", {352, 70, 140, 18})
         ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     lblJobFile = addCaption("lblJobFile", "", {500, 70, 275, 18});
-    const char* rightCaptions[][2] = {{"Label17", "Job Code:"},  {"Label18", "Site Name:"},
+    const char* rightCaptions[][2] = {{"Label17", "Job Code:"},     {"Label18", "Site Name:"},
                                       {"Label19", "Station Code:"}, {"Label20", "Operators:"},
-                                      {"Label21", "User 1:"},    {"Label29", "User 2:"}};
+                                      {"Label21", "User 1:"},       {"Label29", "User 2:"}};
     QLineEdit** rightFields[] = {&edtJobCode,   &edtSiteName, &edtStationCode,
                                  &edtOperators, &edtUser1,    &edtUser2};
     const char* rightNames[] = {"edtJobCode",   "edtSiteName", "edtStationCode",
@@ -208,8 +207,8 @@ void TfrmJob::buildWindow() {
     for (int c = 0; c < 3; ++c)
         addCaption(heads[c][0], heads[c][1], {44 + c * 62, top + 24, 58, 16})
             ->setAlignment(Qt::AlignCenter);
-    const char* rows[][3] = {{"Label34", "BP", "Label37"}, {"Label35", "Ta", "Label38"},
-                             {"Label36", "Q", "Label39"}};
+    const char* rows[][3] = {
+        {"Label34", "BP", "Label37"}, {"Label35", "Ta", "Label38"}, {"Label36", "Q", "Label39"}};
     const char* units[] = {"mm of Hg", "°C", "Lpm"};
     QLabel** atmos[3][3] = {{&dspBPMax, &dspBPMin, &dspBPAvg},
                             {&dspTaMax, &dspTaMin, &dspTaAvg},
@@ -245,8 +244,8 @@ void TfrmJob::buildWindow() {
     // Concentration block.
     const int cx = 516;
     addCaption("Label33", "Concentration Data:", {cx, top, 259, 18})->setFont(blockFont);
-    const char* concCaptions[][2] = {{"Label43", "Filter ID"},   {"Label44", "Final Wt"},
-                                     {"Label45", "Initial Wt"},  {"Label46", "Delta Wt"},
+    const char* concCaptions[][2] = {{"Label43", "Filter ID"},    {"Label44", "Final Wt"},
+                                     {"Label45", "Initial Wt"},   {"Label46", "Delta Wt"},
                                      {"Label47", "Actual Conc."}, {"Label48", "Std. Conc."}};
     for (int r = 0; r < 6; ++r)
         addCaption(concCaptions[r][0], concCaptions[r][1], {cx, top + 22 + r * 24, 84, 21});
@@ -258,8 +257,11 @@ void TfrmJob::buildWindow() {
     dspDeltaWt = addCell("dspDeltaWt", rowRect(3), Qt::AlignRight);
     dspActConc = addCell("dspActConc", rowRect(4), Qt::AlignRight);
     dspStdConc = addCell("dspStdConc", rowRect(5), Qt::AlignRight);
-    const char* concUnits[][2] = {{"Label49", "mg"}, {"Label50", "mg"}, {"Label51", "mg"},
-                                  {"Label52", "µg/M³"}, {"Label53", "µg/M³"}};
+    const char* concUnits[][2] = {{"Label49", "mg"},
+                                  {"Label50", "mg"},
+                                  {"Label51", "mg"},
+                                  {"Label52", "µg/M³"},
+                                  {"Label53", "µg/M³"}};
     for (int r = 0; r < 5; ++r)
         addCaption(concUnits[r][0], QString::fromUtf8(concUnits[r][1]),
                    rowRect(r + 1).translated(116, 0).adjusted(0, 0, -50, 0));
@@ -312,7 +314,8 @@ void TfrmJob::ApplyJobTheme() {
         return;
     ApplyPanelColours(this, Config.Theme);
     const QColor text = ThemeColors(Config.Theme).panelText;
-    const QString cellStyle = QString("QLabel { border: 1px solid %1; color: %1; }").arg(text.name());
+    const QString cellStyle =
+        QString("QLabel { border: 1px solid %1; color: %1; }").arg(text.name());
     for (QLabel* cell : m_cells)
         cell->setStyleSheet(cellStyle);
     QPalette fields = edtJobCode->palette();
@@ -323,9 +326,11 @@ void TfrmJob::ApplyJobTheme() {
 
 QLabel* TfrmJob::valueLabelFor(const std::string& key) const {
     const std::map<std::string, QLabel*> labels = {
-        {"NAME", lblSysName}, {"DOWNLOADED", lblDownloaded}, {"VERSION", lblVersion},
-        {"SN", lblSerialNum}, {"PUMPTIME", lblPumpTime},     {"QSET", lblQSet},
-        {"M3A", lblM3A},      {"M3S", lblM3S},               {"JOBFILE", lblJobFile}};
+        {"NAME", lblSysName},      {"DOWNLOADED", lblDownloaded},
+        {"VERSION", lblVersion},   {"SN", lblSerialNum},
+        {"PUMPTIME", lblPumpTime}, {"QSET", lblQSet},
+        {"M3A", lblM3A},           {"M3S", lblM3S},
+        {"JOBFILE", lblJobFile}};
     const auto it = labels.find(key);
     return it == labels.end() ? nullptr : it->second;
 }
@@ -394,9 +399,9 @@ void TfrmJob::setConcentrationCell(QLabel* cell, const std::string& text) {
 }
 
 void TfrmJob::ShowConcentrations() {
-    const TConcentrations c = ComputeConcentrations(JobData, weightOf(edtFinalWt),
-                                                    weightOf(edtInitialWt),
-                                                    LocaleDecimalSeparator(), MissingM3S::ShowNA);
+    const TConcentrations c =
+        ComputeConcentrations(JobData, weightOf(edtFinalWt), weightOf(edtInitialWt),
+                              LocaleDecimalSeparator(), MissingM3S::ShowNA);
     setConcentrationCell(dspDeltaWt, c.DeltaWt);
     setConcentrationCell(dspActConc, c.ActConc);
     setConcentrationCell(dspStdConc, c.StdConc);
@@ -409,11 +414,13 @@ void TfrmJob::edtFinalWtChange() {
     DataChanged = true;
 }
 
-void TfrmJob::edtJobCodeChange() { DataChanged = true; }
+void TfrmJob::edtJobCodeChange() {
+    DataChanged = true;
+}
 
 void TfrmJob::StoreEditsInRecord() {
-    for (const char* key : {"JOBCODE", "SITENAME", "STATIONCODE", "OPERATORS", "USER1", "USER2",
-                            "FILTERID"})
+    for (const char* key :
+         {"JOBCODE", "SITENAME", "STATIONCODE", "OPERATORS", "USER1", "USER2", "FILTERID"})
         JobData.SetJobValue(key, ToBytes(fieldFor(key)->text()));
     const std::string separator = LocaleDecimalSeparator();
     JobData.SetJobValue("FINALWT", FormatFixed3(weightOf(edtFinalWt), separator));
@@ -460,9 +467,13 @@ void TfrmJob::btnPrintClick() {
     }
 }
 
-void TfrmJob::btnHelpClick() { m_owner->actHelpExecute(); }
+void TfrmJob::btnHelpClick() {
+    m_owner->actHelpExecute();
+}
 
-void TfrmJob::btnCloseClick() { close(); }
+void TfrmJob::btnCloseClick() {
+    close();
+}
 
 bool TfrmJob::FormCloseQuery() {
     if (!DataChanged)

@@ -4,24 +4,24 @@
 #include "CommandPanel.h"
 #include "DialogSeam.h"
 #include "IniFile.h"
+#include "JobFile.h"
 #include "KeyPreview.h"
 #include "LangMainWindow.h"
 #include "MessageBoxes.h"
 #include "ProgramFolder.h"
 #include "QtText.h"
+#include "RunSummaryParser.h"
 #include "SafeFile.h"
 #include "StatusBar.h"
 #include "StrngLib.h"
+#include "SystemLocale.h"
+#include "TestSummary.h"
 #include "Theme.h"
 #include "VrxError.h"
 #include "WindowPlacement.h"
 #include "fVRXAbout.h"
 #include "fVRXConfig.h"
 #include "fVRXJob.h"
-#include "JobFile.h"
-#include "RunSummaryParser.h"
-#include "SystemLocale.h"
-#include "TestSummary.h"
 #include "uVRXCommon.h"
 
 #include <QAction>
@@ -67,8 +67,8 @@ TfrmVRXLink::TfrmVRXLink(QWidget* parent)
     AdvOfficeStatusBar1->SetPanelText(2, kProgramVersion);
     setCommandLabels();
 
-    m_link = new TDeviceLink(Config, [this](std::string_view key) { return GetTextOrDefault(key); },
-                             this);
+    m_link = new TDeviceLink(
+        Config, [this](std::string_view key) { return GetTextOrDefault(key); }, this);
     siLangDispatcher1.OnChangeLanguage = [this] { siLangDispatcher1ChangeLanguage(); };
     siLang1.Link();
     m_keyPreview = new TKeyPreview(this, [this](QKeyEvent* e) { return FormKeyDown(e); });
@@ -130,7 +130,8 @@ void TfrmVRXLink::buildWindow() {
     AdvOfficeStatusBar1 = new TStatusBar(this);
     AdvOfficeStatusBar1->setGeometry(0, kClientHeight - 19, kClientWidth, 19);
     AdvOfficeStatusBar1->setToolTip("Click for About");
-    connect(AdvOfficeStatusBar1, &TStatusBar::clicked, this, &TfrmVRXLink::AdvOfficeStatusBar1Click);
+    connect(AdvOfficeStatusBar1, &TStatusBar::clicked, this,
+            &TfrmVRXLink::AdvOfficeStatusBar1Click);
 }
 
 void TfrmVRXLink::setCommandLabels() {
@@ -268,7 +269,9 @@ void TfrmVRXLink::actHelpExecute() {
         ShowExceptionBox("Unable To Show Help File!");
 }
 
-void TfrmVRXLink::actCloseExecute() { close(); }
+void TfrmVRXLink::actCloseExecute() {
+    close();
+}
 
 void TfrmVRXLink::AdvOfficeStatusBar1Click() {
     TfrmAbout about(*this);

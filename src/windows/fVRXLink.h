@@ -26,7 +26,9 @@ public:
 
     TsiLangDispatcher siLangDispatcher1;
 
-    std::string GetTextOrDefault(std::string_view key) const { return siLang1.GetTextOrDefault(key); }
+    std::string GetTextOrDefault(std::string_view key) const {
+        return siLang1.GetTextOrDefault(key);
+    }
     TsiLang& LanguageTable() { return siLang1.Table(); }
 
     void ApplyTheme();

@@ -16,14 +16,11 @@ TEST_P(CmdLineSwitch, MatchesDashOrSlashAndPrefix) {
 
 INSTANTIATE_TEST_SUITE_P(
     Arguments, CmdLineSwitch,
-    testing::Values(SwitchCase{{"/debug"}, "DEBUG", true}, SwitchCase{{"-DEBUG"}, "DEBUG", true},
-                    SwitchCase{{"-Debugger=1"}, "DEBUG", true},
-                    SwitchCase{{"DEBUG"}, "DEBUG", false},
-                    SwitchCase{{"-factory"}, "FACTORY", true},
-                    SwitchCase{{"/Factory=1"}, "FACTORY", true},
-                    SwitchCase{{"-FACTORYXYZ"}, "FACTORY", true},
-                    SwitchCase{{"/FACT"}, "FACTORY", false},
-                    SwitchCase{{"/x=FACTORY"}, "FACTORY", false},
-                    SwitchCase{{"x", "/debug"}, "DEBUG", true},
-                    SwitchCase{{}, "DEBUG", false}, SwitchCase{{"-"}, "DEBUG", false},
-                    SwitchCase{{"-" + std::string(260, 'A') + "DEBUG"}, "DEBUG", false}));
+    testing::Values(
+        SwitchCase{{"/debug"}, "DEBUG", true}, SwitchCase{{"-DEBUG"}, "DEBUG", true},
+        SwitchCase{{"-Debugger=1"}, "DEBUG", true}, SwitchCase{{"DEBUG"}, "DEBUG", false},
+        SwitchCase{{"-factory"}, "FACTORY", true}, SwitchCase{{"/Factory=1"}, "FACTORY", true},
+        SwitchCase{{"-FACTORYXYZ"}, "FACTORY", true}, SwitchCase{{"/FACT"}, "FACTORY", false},
+        SwitchCase{{"/x=FACTORY"}, "FACTORY", false}, SwitchCase{{"x", "/debug"}, "DEBUG", true},
+        SwitchCase{{}, "DEBUG", false}, SwitchCase{{"-"}, "DEBUG", false},
+        SwitchCase{{"-" + std::string(260, 'A') + "DEBUG"}, "DEBUG", false}));

@@ -17,7 +17,8 @@ TEST(IniFile, FirstOfDuplicateKeysAndSectionsWins) {
 }
 
 TEST(IniFile, ReadsAnyLineEndAndSkipsLinesWithoutEquals) {
-    for (const char* text : {"[S]\rjunk line\rK=v\r", "[S]\njunk line\nK=v", "[S]\r\njunk\r\nK=v\r\n"}) {
+    for (const char* text :
+         {"[S]\rjunk line\rK=v\r", "[S]\njunk line\nK=v", "[S]\r\njunk\r\nK=v\r\n"}) {
         const IniFile ini(text);
         EXPECT_EQ(ini.ReadString("S", "K", ""), "v") << text;
     }
@@ -36,12 +37,14 @@ TEST(IniFile, CutsLongValuesAndSurvivesBinaryText) {
 }
 
 TEST(IniFile, WriteReplacesInPlaceAndKeepsEveryOtherByte) {
-    IniFile ini("; note\r\n[Job File]\r\nprefix=OLD\r\nunknown = keep me\r\n\r\n[Help]\r\nENGLISH=h.chm\r\n");
+    IniFile ini("; note\r\n[Job File]\r\nprefix=OLD\r\nunknown = keep "
+                "me\r\n\r\n[Help]\r\nENGLISH=h.chm\r\n");
     ini.Write("Job File", "PREFIX", "NEW");
     ini.Write("Job File", "BASE", "YYMMDD");
     ini.Write("Settings", "PORT", "3");
-    EXPECT_EQ(ini.ToBytes(), "; note\r\n[Job File]\r\nPREFIX=NEW\r\nunknown = keep me\r\nBASE=YYMMDD\r\n"
-                             "\r\n[Help]\r\nENGLISH=h.chm\r\n[Settings]\r\nPORT=3\r\n");
+    EXPECT_EQ(ini.ToBytes(),
+              "; note\r\n[Job File]\r\nPREFIX=NEW\r\nunknown = keep me\r\nBASE=YYMMDD\r\n"
+              "\r\n[Help]\r\nENGLISH=h.chm\r\n[Settings]\r\nPORT=3\r\n");
 }
 
 TEST(IniFile, AppendsWithTheFilesOwnLineEnd) {

@@ -12,7 +12,9 @@ struct HtmlCase {
 
 class HtmlConversion : public testing::TestWithParam<HtmlCase> {};
 
-TEST_P(HtmlConversion, GivesPlainText) { EXPECT_EQ(HtmlToPlainText(GetParam().html), GetParam().text); }
+TEST_P(HtmlConversion, GivesPlainText) {
+    EXPECT_EQ(HtmlToPlainText(GetParam().html), GetParam().text);
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, HtmlConversion,
@@ -38,24 +40,27 @@ struct FooterCase {
 
 class FooterIcon : public testing::TestWithParam<FooterCase> {};
 
-TEST_P(FooterIcon, FollowsTheFirstWord) { EXPECT_EQ(FooterIconFor(GetParam().footer), GetParam().icon); }
+TEST_P(FooterIcon, FollowsTheFirstWord) {
+    EXPECT_EQ(FooterIconFor(GetParam().footer), GetParam().icon);
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Footers, FooterIcon,
-    testing::Values(
-        FooterCase{"Blank", "   ", TaskIcon::None}, FooterCase{"Empty", "", TaskIcon::None},
-        FooterCase{"Warning", "WARNING: careful", TaskIcon::Warning},
-        FooterCase{"Error", "ERROR here", TaskIcon::Error},
-        FooterCase{"LeadingBlank", " WARNING", TaskIcon::Information},
-        FooterCase{"MixedCase", "Warning", TaskIcon::Information},
-        FooterCase{"Plain",
-                   "You can configure the Com Port by using the Setup/Configuration function.",
-                   TaskIcon::Information}),
+    testing::Values(FooterCase{"Blank", "   ", TaskIcon::None},
+                    FooterCase{"Empty", "", TaskIcon::None},
+                    FooterCase{"Warning", "WARNING: careful", TaskIcon::Warning},
+                    FooterCase{"Error", "ERROR here", TaskIcon::Error},
+                    FooterCase{"LeadingBlank", " WARNING", TaskIcon::Information},
+                    FooterCase{"MixedCase", "Warning", TaskIcon::Information},
+                    FooterCase{
+                        "Plain",
+                        "You can configure the Com Port by using the Setup/Configuration function.",
+                        TaskIcon::Information}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(QuestionResult, MapsDialogResults) {
-    const std::pair<int, int> cases[] = {{6, 6}, {100, 6}, {7, 7}, {101, 7}, {2, 2},
-                                         {102, 2}, {1, 0}, {0, 0}, {103, 0}, {-1, 0}};
+    const std::pair<int, int> cases[] = {{6, 6},   {100, 6}, {7, 7}, {101, 7}, {2, 2},
+                                         {102, 2}, {1, 0},   {0, 0}, {103, 0}, {-1, 0}};
     for (auto [given, expected] : cases)
         EXPECT_EQ(MapQuestionResult(given), expected) << given;
 }
@@ -96,7 +101,8 @@ TEST_F(Boxes, TitleIsNotConverted) {
 
 TEST_F(Boxes, QuestionButtonsAndAnswers) {
     m_dialogs.taskAnswers = {101, 102, kDialogCancel, 0};
-    EXPECT_EQ(AskQuestion("Q", "Save Calibration Values.\nAre You Sure?", "", false, ""), kAnswerNo);
+    EXPECT_EQ(AskQuestion("Q", "Save Calibration Values.\nAre You Sure?", "", false, ""),
+              kAnswerNo);
     EXPECT_EQ(AskQuestion("Q", "i", "", true, ""), kAnswerCancel);
     EXPECT_EQ(AskQuestion("Q", "i", "", true, ""), kAnswerCancel);
     EXPECT_EQ(AskQuestion("Q", "i", "", true, ""), 0);

@@ -89,7 +89,8 @@ TEST_F(Settings, SaveKeepsHelpWindowPositionAndUnknownLines) {
     Config.Language = 7;
     SaveSettings();
     const std::string saved = readIni();
-    EXPECT_NE(saved.find("[Settings]\r\nPORT=3\r\nCUSTOM=kept\r\nno equals here\r\n"), std::string::npos);
+    EXPECT_NE(saved.find("[Settings]\r\nPORT=3\r\nCUSTOM=kept\r\nno equals here\r\n"),
+              std::string::npos);
     EXPECT_NE(saved.find(untouched), std::string::npos);
     LoadSettings();
     EXPECT_EQ(Config.Port, 3);
@@ -100,9 +101,10 @@ TEST_F(Settings, SaveKeepsHelpWindowPositionAndUnknownLines) {
 TEST_F(Settings, SaveCreatesTheFileInSectionOrder) {
     LoadSettings();
     SaveSettings();
-    EXPECT_EQ(readIni(), "[Job File]\r\nPREFIX=JOB\r\nBASE=YYMMDD\r\nSUFFIX=9999\r\n[Defaults]\r\n"
-                         "JOBCODE=\r\nSITENAME=\r\nSTATIONCODE=\r\nOPERATORS=\r\nUSER1=\r\nUSER2=\r\n"
-                         "[Settings]\r\nLANGUAGE=0\r\nJOBDIR=JOBS\r\nPORT=0\r\nTHEME=0\r\n");
+    EXPECT_EQ(readIni(),
+              "[Job File]\r\nPREFIX=JOB\r\nBASE=YYMMDD\r\nSUFFIX=9999\r\n[Defaults]\r\n"
+              "JOBCODE=\r\nSITENAME=\r\nSTATIONCODE=\r\nOPERATORS=\r\nUSER1=\r\nUSER2=\r\n"
+              "[Settings]\r\nLANGUAGE=0\r\nJOBDIR=JOBS\r\nPORT=0\r\nTHEME=0\r\n");
 }
 
 TEST_F(Settings, FailedSaveRaisesUnableToWrite) {

@@ -11,7 +11,9 @@ TEST(Cp1252, EveryByteSurvivesARoundTrip) {
 }
 
 TEST(Cp1252, ConvertsWesternLetters) {
-    EXPECT_EQ(Cp1252ToUtf8("Bater\xED" "a \x85 \x80"), "Batería … €");
+    EXPECT_EQ(Cp1252ToUtf8("Bater\xED"
+                           "a \x85 \x80"),
+              "Batería … €");
     EXPECT_EQ(Utf8ToCp1252("Disposición … €"), "Disposici\xF3n \x85 \x80");
     EXPECT_EQ(Utf8ToCp1252("漢 \xFF"), "? ?");
 }

@@ -1,5 +1,5 @@
-#include "LangMainWindow.h"
 #include "siLang.h"
+#include "LangMainWindow.h"
 
 #include <gtest/gtest.h>
 
@@ -72,7 +72,8 @@ TEST(CommaList, SplitsQuotedAndPlainItems) {
               (std::vector<std::string>{"a", "b c", "d,e", "say \"hi\"", ""}));
     EXPECT_EQ(ParseCommaList(""), std::vector<std::string>{});
     EXPECT_EQ(ParseCommaList("one"), std::vector<std::string>{"one"});
-    EXPECT_EQ(ParseCommaList(R"("unterminated, item)"), std::vector<std::string>{"unterminated, item"});
+    EXPECT_EQ(ParseCommaList(R"("unterminated, item)"),
+              std::vector<std::string>{"unterminated, item"});
 }
 
 TEST(MainWindowTable, HoldsMessagesCaptionsAndDialogCaptions) {

@@ -87,7 +87,8 @@ TEST(JobFileName, SequenceNumbersTakeTheFirstFreeName) {
 
 TEST(JobFileName, WidthPrefixAndLocale) {
     EXPECT_EQ(MakeJobFileName(settings("YYMMDD", ""), envAt(18, 15)), "JOB0901211.VLA");
-    EXPECT_EQ(MakeJobFileName(settings("YYMMDD", "99999999"), envAt(18, 15)), "JOB090121000001.VLA");
+    EXPECT_EQ(MakeJobFileName(settings("YYMMDD", "99999999"), envAt(18, 15)),
+              "JOB090121000001.VLA");
     EXPECT_EQ(MakeJobFileName(settings("YYMMDD", "9999", ""), envAt(18, 15)), "0901210001.VLA");
     JobNamingEnv spanish = envAt(18, 15);
     spanish.ShortMonthNames[0] = "ene";

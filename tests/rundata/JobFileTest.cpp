@@ -19,13 +19,18 @@ protected:
     }
     void TearDown() override { fs::remove_all(m_dir); }
     std::string path(const std::string& name) const { return (m_dir / name).string(); }
-    void write(const std::string& name, const std::string& bytes) { WriteFileSafely(path(name), bytes); }
-    std::string read(const std::string& name) const { return ReadWholeFile(path(name)).value_or("<missing>"); }
+    void write(const std::string& name, const std::string& bytes) {
+        WriteFileSafely(path(name), bytes);
+    }
+    std::string read(const std::string& name) const {
+        return ReadWholeFile(path(name)).value_or("<missing>");
+    }
     fs::path m_dir;
 };
 
 TEST_F(JobFiles, ReadAndWriteAreByteExact) {
-    const std::string bytes = "NAME=VRX \xE9t\xE9\r\nno equals here\r\n\r\nUNKNOWN=kept\r\nNOTE0=a=b\r\n";
+    const std::string bytes =
+        "NAME=VRX \xE9t\xE9\r\nno equals here\r\n\r\nUNKNOWN=kept\r\nNOTE0=a=b\r\n";
     write("RUN1.VLA", bytes);
     JobRecord r = ReadJobFile(path("RUN1.VLA"));
     EXPECT_EQ(r.GetJobValue("JOBFILE"), "RUN1.VLA");

@@ -22,9 +22,17 @@ TConfigRecord defaults() {
     return c;
 }
 
-const std::vector<std::string> kTrailing = {
-    "JOBFILE=JOB0901210001.VLA", "JOBDIR=/work/JOBS", "JOBCODE=", "SITENAME=North Gate",
-    "STATIONCODE=", "OPERATORS=", "USER1=", "USER2=", "FILTERID=", "FINALWT=", "INITIALWT="};
+const std::vector<std::string> kTrailing = {"JOBFILE=JOB0901210001.VLA",
+                                            "JOBDIR=/work/JOBS",
+                                            "JOBCODE=",
+                                            "SITENAME=North Gate",
+                                            "STATIONCODE=",
+                                            "OPERATORS=",
+                                            "USER1=",
+                                            "USER2=",
+                                            "FILTERID=",
+                                            "FINALWT=",
+                                            "INITIALWT="};
 
 std::vector<std::string> parse(const std::vector<std::string>& lines) {
     return ParseRunSummary(lines, defaults(), fixedEnv()).Lines();
@@ -38,12 +46,29 @@ std::vector<std::string> parsed(const std::vector<std::string>& lines) {
 } // namespace
 
 TEST(RunSummaryParser, WorkedExample) {
-    std::vector<std::string> expected = {
-        "NAME=VRX TEST Air Sampling System", "MODEL=TEST", "VERSION=1.2.01", "SN=00099",
-        "DOWNLOADED=2009 21 JAN  18:15:54", "PUMPTIME=0062:58", "M3A=0.001", "M3A=0.001",
-        "M3S=0.002", "ET=0000:00", "QSET=5.00", "TEMPMIN=18.1", "TEMPMAX=18.1", "TEMPAVG=18.1",
-        "BPMIN=753", "BPMAX=753", "BPAVG=753", "FLOWAVG=4.29", "STARTDATE=09-21-JAN",
-        "STARTTIME=14:24:18", "STOPDATE=09-21-JAN", "STOPTIME=14:24:34", "CODE=002"};
+    std::vector<std::string> expected = {"NAME=VRX TEST Air Sampling System",
+                                         "MODEL=TEST",
+                                         "VERSION=1.2.01",
+                                         "SN=00099",
+                                         "DOWNLOADED=2009 21 JAN  18:15:54",
+                                         "PUMPTIME=0062:58",
+                                         "M3A=0.001",
+                                         "M3A=0.001",
+                                         "M3S=0.002",
+                                         "ET=0000:00",
+                                         "QSET=5.00",
+                                         "TEMPMIN=18.1",
+                                         "TEMPMAX=18.1",
+                                         "TEMPAVG=18.1",
+                                         "BPMIN=753",
+                                         "BPMAX=753",
+                                         "BPAVG=753",
+                                         "FLOWAVG=4.29",
+                                         "STARTDATE=09-21-JAN",
+                                         "STARTTIME=14:24:18",
+                                         "STOPDATE=09-21-JAN",
+                                         "STOPTIME=14:24:34",
+                                         "CODE=002"};
     expected.insert(expected.end(), kTrailing.begin(), kTrailing.end());
     EXPECT_EQ(parse(kTestSummary), expected);
 }
@@ -61,28 +86,36 @@ struct RowCase {
 
 class ParserRows : public testing::TestWithParam<RowCase> {};
 
-TEST_P(ParserRows, AppendTheirLines) { EXPECT_EQ(parsed(GetParam().reply), GetParam().lines); }
+TEST_P(ParserRows, AppendTheirLines) {
+    EXPECT_EQ(parsed(GetParam().reply), GetParam().lines);
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, ParserRows,
     testing::Values(
-        RowCase{"TagsUpperCased", {"version 1.2.01a", "Qset 5.00", "QSET 5.00"},
+        RowCase{"TagsUpperCased",
+                {"version 1.2.01a", "Qset 5.00", "QSET 5.00"},
                 {"VERSION=1.2.01A", "QSET=5.00", "QSET=5.00"}},
-        RowCase{"WholeFirstWordIsTheTag", {"Temperature 18", "SN:00099", "SN\t00099", "Theta x"}, {}},
+        RowCase{
+            "WholeFirstWordIsTheTag", {"Temperature 18", "SN:00099", "SN\t00099", "Theta x"}, {}},
         RowCase{"MissingWordGivesEmptyValue", {"SN"}, {"SN="}},
         RowCase{"VelaModels",
                 {"VRX VELA REF Air Sampling System", "VRX VELA XT Air", "VRX VELA Air"},
                 {"NAME=VRX VELA REF Air Sampling System", "MODEL=VELAREF", "NAME=VRX VELA XT Air",
                  "MODEL=VELAXT", "NAME=VRX VELA Air", "MODEL=VELA"}},
-        RowCase{"OlderModelAndCalibrator", {"kx250 Air Sampler", "The flow calibrator"},
+        RowCase{"OlderModelAndCalibrator",
+                {"kx250 Air Sampler", "The flow calibrator"},
                 {"NAME=kx250 Air Sampler", "MODEL=KX250", "NAME=The flow calibrator",
                  "MODEL=TARAFLOW"}},
-        RowCase{"FlowWords", {"Flow 4.29Avg", "Flow 4.29", "Flow Avg", "Flow 42"},
+        RowCase{"FlowWords",
+                {"Flow 4.29Avg", "Flow 4.29", "Flow Avg", "Flow 42"},
                 {"FLOWAVG=4.29", "FLOWAVG=4", "FLOWAVG=", "FLOWAVG=42"}},
-        RowCase{"SuffixNamesTheKey", {"Temp 18.1Min 18.1Max", "BP MIN 18 7Avg", "Temp 1Avg 2Min 3Max"},
+        RowCase{"SuffixNamesTheKey",
+                {"Temp 18.1Min 18.1Max", "BP MIN 18 7Avg", "Temp 1Avg 2Min 3Max"},
                 {"TEMPMIN=18.1", "TEMPMAX=18.1", "TEMP=", "BPMIN=", "BP18=18", "BPAVG=7",
                  "TEMPAVG=1", "TEMPMIN=2", "TEMPMAX=3"}},
-        RowCase{"StopCodes", {"Stop 09 21 jan 14:24:34", "Stop 09 21 jan 14:24:34 E12", "STOP 1 2 3 4 a:b:c"},
+        RowCase{"StopCodes",
+                {"Stop 09 21 jan 14:24:34", "Stop 09 21 jan 14:24:34 E12", "STOP 1 2 3 4 a:b:c"},
                 {"STOPDATE=09-21-JAN", "STOPTIME=14:24:34", "CODE=", "STOPDATE=09-21-JAN",
                  "STOPTIME=14:24:34", "CODE=E12", "STOPDATE=1-2-3", "STOPTIME=4", "CODE=B:C"}},
         RowCase{"RepeatsAreAppended", {"TS 1", "M3A 2", "TS 3"}, {"M3A=1", "M3A=2", "M3A=3"}}),

@@ -3,8 +3,8 @@
 #pragma once
 
 #include "DialogSeam.h"
-#include "ScriptedDialogs.h"
 #include "SafeFile.h"
+#include "ScriptedDialogs.h"
 #include "uVRXCommon.h"
 
 #include <QDir>

@@ -7,10 +7,10 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QTimer>
 #include <QLabel>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 QString labelText(TfrmVRXLink& w, const char* name) {
@@ -52,15 +52,16 @@ private slots:
         QTest::addColumn<bool>("blueBanner");
         QTest::addColumn<bool>("spanish");
         QTest::addColumn<bool>("jobsFolder");
-        QTest::newRow("port and blue theme") << "[Settings]\nPORT=3\nTHEME=1\n" << "COM 3" << true
-                                             << false << true;
-        QTest::newRow("spanish") << "[Settings]\nLANGUAGE=1\n" << "COM 0" << false << true << true;
-        QTest::newRow("language out of range stays english")
-            << "[Settings]\nLANGUAGE=2\n" << "COM 0" << false << false << true;
-        QTest::newRow("unknown theme keeps teal") << "[Settings]\nTHEME=7\n" << "COM 0" << false
-                                                  << false << true;
-        QTest::newRow("blank data folder creates nothing")
-            << "[Settings]\nJOBDIR=   \n" << "COM 0" << false << false << false;
+        QTest::newRow("port and blue theme") << "[Settings]\nPORT=3\nTHEME=1\n"
+                                             << "COM 3" << true << false << true;
+        QTest::newRow("spanish") << "[Settings]\nLANGUAGE=1\n"
+                                 << "COM 0" << false << true << true;
+        QTest::newRow("language out of range stays english") << "[Settings]\nLANGUAGE=2\n"
+                                                             << "COM 0" << false << false << true;
+        QTest::newRow("unknown theme keeps teal") << "[Settings]\nTHEME=7\n"
+                                                  << "COM 0" << false << false << true;
+        QTest::newRow("blank data folder creates nothing") << "[Settings]\nJOBDIR=   \n"
+                                                           << "COM 0" << false << false << false;
     }
     void showStepsFollowTheSettings() {
         QFETCH(QString, settings);
@@ -76,7 +77,8 @@ private slots:
         QCOMPARE(w->findChild<QWidget*>("imgTealBanner")->isVisible(), !blueBanner);
         QCOMPARE(w->windowTitle(), spanish ? QString("Acoplamiento de VRX ") : QString("VRX Link"));
         QCOMPARE(labelText(*w, "lblHelp").contains("Ayuda y explainations"), spanish);
-        QCOMPARE(w->actDownload->text(), spanish ? QString("Transferencia directa") : QString("Download"));
+        QCOMPARE(w->actDownload->text(),
+                 spanish ? QString("Transferencia directa") : QString("Download"));
         QCOMPARE(w->findChild<QWidget*>("AdvOfficeStatusBar1")->toolTip(),
                  spanish ? QString("Tecleo para alrededor") : QString("Click for About"));
         QCOMPARE(QDir(env.path("JOBS")).exists(), jobsFolder);
@@ -137,7 +139,8 @@ private slots:
         QTest::newRow("Shift+Esc") << int(Qt::Key_Escape) << int(Qt::ShiftModifier) << "actClose";
         QTest::newRow("Ctrl+Esc does nothing") << int(Qt::Key_Escape) << ctrl << "";
         QTest::newRow("Ctrl+Shift+D does nothing") << int(Qt::Key_D) << ctrlShift << "";
-        QTest::newRow("Ctrl+Alt+D does nothing") << int(Qt::Key_D) << int(ctrl | Qt::AltModifier) << "";
+        QTest::newRow("Ctrl+Alt+D does nothing")
+            << int(Qt::Key_D) << int(ctrl | Qt::AltModifier) << "";
         QTest::newRow("Ctrl+Shift+K without FACTORY") << int(Qt::Key_K) << ctrlShift << "";
     }
     void hotKeysRunTheirCommands() {
@@ -231,7 +234,8 @@ private slots:
 
     void positionFromAnotherResolutionIsIgnored() {
         WindowTestEnv env;
-        env.writeSettings("[MainForm]\nFlags=0\nShowCmd=1\nNormalPos=5,6,447,524\nPixelsPerInch=1\n");
+        env.writeSettings(
+            "[MainForm]\nFlags=0\nShowCmd=1\nNormalPos=5,6,447,524\nPixelsPerInch=1\n");
         TfrmVRXLink w;
         w.move(100, 120);
         w.show();
