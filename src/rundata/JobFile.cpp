@@ -46,13 +46,12 @@ JobRecord JobRecordFromFileBytes(std::string_view bytes) {
     }
     if (!line.empty())
         lines.push_back(std::move(line));
-    JobRecord record;
-    for (std::string& l : lines) {
+    // A file never chooses where it is saved: its own JOBFILE and JOBDIR lines are dropped.
+    std::erase_if(lines, [](const std::string& l) {
         const std::string key = UpperCase(LineKey(l));
-        if (l.find('=') != std::string::npos && (key == "JOBFILE" || key == "JOBDIR"))
-            continue;
-        record.Append(std::move(l));
-    }
+        return l.find('=') != std::string::npos && (key == "JOBFILE" || key == "JOBDIR");
+    });
+    JobRecord record(std::move(lines));
     return record;
 }
 

@@ -20,6 +20,7 @@ void JobRecord::indexLine(size_t index) const {
 
 void JobRecord::rebuildIndex() const {
     m_firstLine.clear();
+    m_firstLine.reserve(m_lines.size());
     for (size_t i = 0; i < m_lines.size(); ++i)
         indexLine(i);
     m_indexValid = true;
