@@ -1,6 +1,7 @@
 // Download, Open Job and the test job, driven through the main window against vrxlink-sim
 // on a real pseudo-terminal, at the unit's real speed.
 #include "TestSummary.h"
+#include "TestFiles.h"
 #include "WindowTestEnv.h"
 #include "fVRXJob.h"
 #include "fVRXLink.h"
@@ -45,24 +46,6 @@ QString text(const TfrmJob* job, const char* name) {
     if (auto* label = job->findChild<QLabel*>(name))
         return label->text();
     return job->findChild<QLineEdit*>(name)->text();
-}
-
-QStringList fileLines(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    const QByteArray bytes = file.readAll();
-    if (!bytes.endsWith("\r\n"))
-        return {};
-    QStringList lines = QString::fromLatin1(bytes).split("\r\n");
-    lines.removeLast();
-    return lines;
-}
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
 }
 
 // The job window's values that come from the unit's summary, by control.

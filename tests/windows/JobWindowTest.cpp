@@ -1,3 +1,4 @@
+#include "TestFiles.h"
 #include "WindowTestEnv.h"
 #include "fVRXJob.h"
 #include "fVRXLink.h"
@@ -30,25 +31,6 @@ QString cell(const TfrmJob* job, const char* name) {
 
 QLineEdit* field(const TfrmJob* job, const char* name) {
     return job->findChild<QLineEdit*>(name);
-}
-
-// The lines of a job file; empty when it is missing or a line lacks its CR LF.
-QStringList fileLines(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    const QByteArray bytes = file.readAll();
-    if (!bytes.endsWith("\r\n"))
-        return {};
-    QStringList lines = QString::fromLatin1(bytes).split("\r\n");
-    lines.removeLast();
-    return lines;
-}
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
 }
 
 // Lets windows closed with delete-on-close go away.
