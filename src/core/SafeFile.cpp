@@ -20,19 +20,11 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in)
         return std::nullopt;
-    std::string bytes;
-    in.seekg(0, std::ios::end);
-    const std::streamoff size = in.tellg();
-    if (size > 0) {
-        bytes.resize(size_t(size));
-        in.seekg(0);
-        in.read(bytes.data(), size);
-        if (in.gcount() != size)
-            return std::nullopt;
-    }
+    std::ostringstream buffer;
+    buffer << in.rdbuf();
     if (in.bad())
         return std::nullopt;
-    return bytes;
+    return buffer.str();
 }
 
 namespace {

@@ -80,6 +80,13 @@ TEST_F(Settings, OddFilesLoadWithoutCrashing) {
     EXPECT_EQ(Config.Language, 7);
 }
 
+TEST_F(Settings, AFolderInPlaceOfTheFileGivesDefaultsAndCannotBeSaved) {
+    std::filesystem::create_directory(SettingsFilePath());
+    LoadSettings();
+    EXPECT_EQ(Config.Prefix, "JOB");
+    EXPECT_THROW(SaveSettings(), TVrxError);
+}
+
 TEST_F(Settings, SaveKeepsHelpWindowPositionAndUnknownLines) {
     const std::string untouched = "[Help]\r\nENGLISH=help.pdf\r\n[MainForm]\r\nFlags=0\r\n"
                                   "NormalPos=1,2,3,4\r\n[Ports]\r\nCOM7=/dev/ttyUSB3\r\n";
