@@ -3,9 +3,9 @@
 // stay in place. Records pass between windows as one text of CR LF-ended lines.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 class JobRecord {
@@ -37,13 +37,24 @@ public:
 
 private:
     void indexLine(size_t index) const;
-    void rebuildIndex() const;
+    void rebuildIndex(size_t roomForLines) const;
+    // The index entry of the key: the one naming its first line, or the free one where it
+    // would go.
+    uint32_t* entryOf(std::string_view key, uint32_t hash) const;
 
     std::vector<std::string> m_lines;
-    // Upper-cased key -> index of its first line; rebuilt after lines are removed.
-    mutable std::unordered_map<std::string, size_t> m_firstLine;
-    mutable bool m_indexValid = true;
+    // Key index: open addressing over 32-bit entries, each the first line of a key + 1 in its
+    // low bits (0 for a free entry) and bits of the key's case-folded hash above them, so that
+    // most entries that do not match are passed without reading their line. Kept small so
+    // that it stays in the processor's cache and whole-record work grows linearly. Appends
+    // extend it; removals mark it stale and the next lookup rebuilds it.
+    mutable std::vector<uint32_t> m_index;
+    mutable uint32_t m_lineMask = 0;
+    mutable size_t m_indexedKeys = 0;
+    mutable bool m_indexValid = false;
 };
 
 // The key part of a line ("" when it holds no "=").
 std::string_view LineKey(std::string_view line);
+// Whether the line has a key ("=" somewhere in it) equal to `key` without regard to case.
+bool LineHasKey(std::string_view line, std::string_view key);
