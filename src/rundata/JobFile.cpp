@@ -1,9 +1,12 @@
 #include "JobFile.h"
 
+#include "JobFileName.h"
 #include "SafeFile.h"
 #include "StrngLib.h"
 #include "VrxError.h"
+#include "uVRXCommon.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <filesystem>
 
@@ -32,27 +35,49 @@ std::string JobFileToRead(const std::string& chosenPath) {
     return exact.string();
 }
 
-JobRecord JobRecordFromFileBytes(std::string_view bytes) {
-    std::vector<std::string> lines;
+namespace {
+// A line as read from a file: a carriage return not followed by a line feed is dropped.
+std::string withoutCarriageReturns(std::string_view text) {
+    const size_t first = text.find('\r');
+    if (first == std::string_view::npos)
+        return std::string(text);
+    if (first + 1 == text.size())
+        return std::string(text.substr(0, first)); // the usual CR LF line end
     std::string line;
-    for (size_t i = 0; i < bytes.size(); ++i) {
-        const char c = bytes[i];
-        if (c == '\n') {
-            lines.push_back(std::move(line));
-            line.clear();
-        } else if (c != '\r') {
+    line.reserve(text.size());
+    for (const char c : text)
+        if (c != '\r')
             line += c;
-        }
-    }
-    if (!line.empty())
+    return line;
+}
+
+// JOBFILE and JOBDIR say where a record's file is; a file never chooses that itself.
+bool namesWhereItIs(std::string_view line) {
+    return LineHasKey(line, "JOBFILE") || LineHasKey(line, "JOBDIR");
+}
+} // namespace
+
+namespace {
+// The lines of a job file, with room for the JOBFILE and JOBDIR lines appended after them.
+std::vector<std::string> fileLines(std::string_view bytes) {
+    std::vector<std::string> lines;
+    lines.reserve(size_t(std::count(bytes.begin(), bytes.end(), '\n')) + 3);
+    for (size_t start = 0; start < bytes.size();) {
+        const size_t lineFeed = bytes.find('\n', start);
+        const size_t end = lineFeed == std::string_view::npos ? bytes.size() : lineFeed;
+        std::string line = withoutCarriageReturns(bytes.substr(start, end - start));
+        start = end + 1;
+        const bool lastWithoutEnd = lineFeed == std::string_view::npos;
+        if ((lastWithoutEnd && line.empty()) || namesWhereItIs(line))
+            continue;
         lines.push_back(std::move(line));
-    // A file never chooses where it is saved: its own JOBFILE and JOBDIR lines are dropped.
-    std::erase_if(lines, [](const std::string& l) {
-        const std::string key = UpperCase(LineKey(l));
-        return l.find('=') != std::string::npos && (key == "JOBFILE" || key == "JOBDIR");
-    });
-    JobRecord record(std::move(lines));
-    return record;
+    }
+    return lines;
+}
+} // namespace
+
+JobRecord JobRecordFromFileBytes(std::string_view bytes) {
+    return JobRecord(fileLines(bytes));
 }
 
 JobRecord ReadJobFile(const std::string& chosenPath) {
@@ -63,12 +88,12 @@ JobRecord ReadJobFile(const std::string& chosenPath) {
         throw TVrxError(
             "Unable to open " + path + ": " +
             SystemErrorText(errno ? errno : (fs::is_directory(path) ? EISDIR : ENOENT)));
-    JobRecord record = JobRecordFromFileBytes(*bytes);
+    std::vector<std::string> lines = fileLines(*bytes);
     const fs::path read(path);
-    record.Append("JOBFILE=" + read.filename().string());
-    record.Append("JOBDIR=" + WithSeparator(read.has_parent_path() ? read.parent_path().string()
-                                                                   : std::string(".")));
-    return record;
+    lines.push_back("JOBFILE=" + read.filename().string());
+    lines.push_back("JOBDIR=" + WithSeparator(read.has_parent_path() ? read.parent_path().string()
+                                                                     : std::string(".")));
+    return JobRecord(std::move(lines));
 }
 
 std::string JobFilePath(const JobRecord& record) {
@@ -78,8 +103,8 @@ std::string JobFilePath(const JobRecord& record) {
 std::string JobFileBytes(const JobRecord& record) {
     std::string bytes;
     for (const std::string& line : record.Lines()) {
-        const std::string_view key = LineKey(line);
-        if (line.find('=') != std::string::npos && (key == "JOBFILE" || key == "JOBDIR"))
+        // Only the program's own upper-case lines are left out; 'JobFile=x' is a job's text.
+        if (line.starts_with("JOBFILE=") || line.starts_with("JOBDIR="))
             continue;
         bytes += line;
         bytes += "\r\n";
@@ -91,40 +116,35 @@ void WriteJobFile(const JobRecord& record) {
     WriteFileSafely(JobFilePath(record), JobFileBytes(record));
 }
 
-std::string NextFreeJobFileName(const std::string& folder, const std::string& name,
+std::string NextFreeJobFileName(const std::string& name, size_t sequenceWidth,
+                                const std::string& folder,
                                 const std::function<bool(const std::string&)>& exists) {
-    const fs::path file(name);
-    const std::string extension = file.extension().string();
-    std::string stem = file.stem().string();
-    size_t digitsAt = stem.size();
-    while (digitsAt > 0 && stem[digitsAt - 1] >= '0' && stem[digitsAt - 1] <= '9')
-        --digitsAt;
-    const size_t width = stem.size() - digitsAt;
-    // Long digit runs are dates, not counters: count only the last nine digits.
-    const size_t counted = std::min<size_t>(width, 9);
-    const std::string base = stem.substr(0, stem.size() - counted);
-    unsigned long long n = counted ? std::stoull(stem.substr(stem.size() - counted)) : 0;
-    for (;;) {
-        ++n;
-        std::string number = std::to_string(n);
-        if (number.size() < counted)
-            number.insert(0, counted - number.size(), '0');
-        const std::string candidate = base + number + extension;
-        if (!exists(WithSeparator(folder) + candidate))
-            return candidate;
-    }
+    std::string stem = name;
+    if (stem.size() >= 4 && SameText(std::string_view(stem).substr(stem.size() - 4), ".VLA"))
+        stem.resize(stem.size() - 4);
+    size_t digits = 0;
+    const size_t counted = std::clamp<size_t>(sequenceWidth, 1, 6);
+    while (digits < counted && digits < stem.size() && stem[stem.size() - 1 - digits] >= '0' &&
+           stem[stem.size() - 1 - digits] <= '9')
+        ++digits;
+    stem.resize(stem.size() - digits);
+    return FirstFreeJobFileName(stem, sequenceWidth, folder, exists);
 }
 
-JobSaveResult SaveJobRecord(JobRecord& record, bool mayReplaceFile) {
+JobSaveResult SaveJobRecord(JobRecord& record, bool mayReplaceFile, size_t sequenceWidth) {
     JobSaveResult result;
     const auto fileExists = [](const std::string& path) { return FileExists(path); };
     if (!mayReplaceFile && fileExists(JobFilePath(record))) {
         record.SetJobValue("JOBFILE",
-                           NextFreeJobFileName(record.GetJobValue("JOBDIR"),
-                                               record.GetJobValue("JOBFILE"), fileExists));
+                           NextFreeJobFileName(record.GetJobValue("JOBFILE"), sequenceWidth,
+                                               record.GetJobValue("JOBDIR"), fileExists));
         result.Renamed = true;
     }
     WriteJobFile(record);
     result.FileName = record.GetJobValue("JOBFILE");
     return result;
+}
+
+JobSaveResult SaveJobRecord(JobRecord& record, bool mayReplaceFile) {
+    return SaveJobRecord(record, mayReplaceFile, Config.Suffix.size());
 }

@@ -1,46 +1,31 @@
 #include "JobFileName.h"
 
 #include "JobFile.h"
+#include "StrngLib.h"
 
 #include <algorithm>
-#include <cctype>
 #include <filesystem>
 
 namespace {
-std::string twoDigits(int value) {
-    std::string s = std::to_string(value % 100);
-    return s.size() < 2 ? "0" + s : s;
-}
-
-bool hasAmPm(const std::string& pattern) {
-    std::string upper = pattern;
-    std::transform(upper.begin(), upper.end(), upper.begin(),
-                   [](unsigned char c) { return char(std::toupper(c)); });
-    return upper.find("A/P") != std::string::npos || upper.find("AM/PM") != std::string::npos;
-}
-
-bool matchesAt(const std::string& s, size_t at, std::string_view word) {
-    if (at + word.size() > s.size())
-        return false;
-    for (size_t i = 0; i < word.size(); ++i)
-        if (std::toupper(static_cast<unsigned char>(s[at + i])) != word[i])
-            return false;
-    return true;
+// A number with at least `width` digits.
+std::string digits(int value, size_t width) {
+    std::string s = std::to_string(value);
+    return s.size() < width ? std::string(width - s.size(), '0') + s : s;
 }
 } // namespace
 
 std::string FormatJobDate(const std::string& pattern, const TDateTime& at,
                           const JobNamingEnv& env) {
-    const bool twelveHour = hasAmPm(pattern);
+    const std::string upper = UpperCase(pattern);
+    const bool twelveHour =
+        upper.find("A/P") != std::string::npos || upper.find("AM/PM") != std::string::npos;
+    const int hour = twelveHour ? (at.Hour % 12 == 0 ? 12 : at.Hour % 12) : at.Hour;
+    const size_t month = size_t(std::clamp(at.Month, 1, 12) - 1);
     std::string out;
-    size_t i = 0;
-    while (i < pattern.size()) {
+    char lastLetter = 0; // "m" right after an hour means minutes, as in "hh:mm"
+    for (size_t i = 0; i < pattern.size();) {
         const char c = pattern[i];
-        const char upper = char(std::toupper(static_cast<unsigned char>(c)));
-        size_t run = 1;
-        while (i + run < pattern.size() &&
-               std::toupper(static_cast<unsigned char>(pattern[i + run])) == upper)
-            ++run;
+        const bool lower = c >= 'a' && c <= 'z';
         if (c == '\'' || c == '"') {
             const size_t close = pattern.find(c, i + 1);
             const size_t end = close == std::string::npos ? pattern.size() : close;
@@ -48,57 +33,63 @@ std::string FormatJobDate(const std::string& pattern, const TDateTime& at,
             i = end + 1;
             continue;
         }
-        if (matchesAt(pattern, i, "AM/PM")) {
-            const bool lower = std::islower(static_cast<unsigned char>(c));
+        if (upper.compare(i, 5, "AM/PM") == 0) {
             out += at.Hour < 12 ? (lower ? "am" : "AM") : (lower ? "pm" : "PM");
             i += 5;
+            lastLetter = 'A';
             continue;
         }
-        if (matchesAt(pattern, i, "A/P")) {
-            const bool lower = std::islower(static_cast<unsigned char>(c));
+        if (upper.compare(i, 3, "A/P") == 0) {
             out += at.Hour < 12 ? (lower ? 'a' : 'A') : (lower ? 'p' : 'P');
             i += 3;
+            lastLetter = 'A';
             continue;
         }
-        const int hour = twelveHour ? (at.Hour % 12 == 0 ? 12 : at.Hour % 12) : at.Hour;
-        switch (upper) {
+        size_t run = 1;
+        while (i + run < upper.size() && upper[i + run] == upper[i])
+            ++run;
+        char letter = upper[i];
+        if (letter == 'M' && lastLetter == 'H' && run <= 2)
+            letter = 'N';
+        if (letter >= 'A' && letter <= 'Z')
+            lastLetter = letter;
+        switch (letter) {
         case 'Y':
-            out += run >= 3 ? std::to_string(at.Year) : twoDigits(at.Year);
+            out += run >= 3 ? digits(at.Year, 4) : digits(at.Year % 100, 2);
             break;
         case 'M':
-            out += run >= 4   ? env.LongMonthNames[size_t(at.Month - 1)]
-                   : run == 3 ? env.ShortMonthNames[size_t(at.Month - 1)]
-                   : run == 2 ? twoDigits(at.Month)
-                              : std::to_string(at.Month);
             run = std::min<size_t>(run, 4);
+            out += run == 4   ? env.LongMonthNames[month]
+                   : run == 3 ? env.ShortMonthNames[month]
+                              : digits(at.Month, run);
             break;
         case 'D':
-            out += run >= 2 ? twoDigits(at.Day) : std::to_string(at.Day);
             run = std::min<size_t>(run, 2);
+            out += digits(at.Day, run);
             break;
         case 'H':
-            out += run >= 2 ? twoDigits(hour) : std::to_string(hour);
             run = std::min<size_t>(run, 2);
+            out += digits(hour, run);
             break;
         case 'N':
-            out += run >= 2 ? twoDigits(at.Minute) : std::to_string(at.Minute);
             run = std::min<size_t>(run, 2);
+            out += digits(at.Minute, run);
             break;
         case 'S':
-            out += run >= 2 ? twoDigits(at.Second) : std::to_string(at.Second);
             run = std::min<size_t>(run, 2);
+            out += digits(at.Second, run);
             break;
         case '/':
-            out += env.DateSeparator;
             run = 1;
+            out += env.DateSeparator;
             break;
         case ':':
-            out += env.TimeSeparator;
             run = 1;
+            out += env.TimeSeparator;
             break;
         default:
-            out += c;
             run = 1;
+            out += c;
             break;
         }
         i += run;
@@ -113,15 +104,24 @@ std::string AbsoluteJobDir(const std::string& jobDir, const JobNamingEnv& env) {
     return (std::filesystem::path(env.CurrentDir) / dir).lexically_normal().string();
 }
 
-std::string MakeJobFileName(const TConfigRecord& config, const JobNamingEnv& env) {
-    const std::string stem = config.Prefix + FormatJobDate(config.Base, env.Now, env);
-    const std::string folder = WithSeparator(AbsoluteJobDir(config.JobDir, env));
-    const size_t width = config.Suffix.size();
+std::string PaddedSequenceNumber(unsigned long long n, size_t width) {
+    const std::string number = std::to_string(n);
+    const size_t zeros = width > number.size() ? std::min<size_t>(width - number.size(), 5) : 0;
+    return std::string(zeros, '0') + number;
+}
+
+std::string FirstFreeJobFileName(const std::string& stem, size_t width, const std::string& folder,
+                                 const std::function<bool(const std::string& path)>& exists) {
+    const std::string inFolder = WithSeparator(folder);
     for (unsigned long long n = 1;; ++n) {
-        const std::string number = std::to_string(n);
-        const size_t zeros = std::min<size_t>(width > number.size() ? width - number.size() : 0, 5);
-        const std::string candidate = stem + std::string(zeros, '0') + number + ".VLA";
-        if (!env.FileExists || !env.FileExists(folder + candidate))
+        const std::string candidate = stem + PaddedSequenceNumber(n, width) + ".VLA";
+        if (!exists || !exists(inFolder + candidate))
             return candidate;
     }
+}
+
+std::string MakeJobFileName(const TConfigRecord& config, const JobNamingEnv& env) {
+    return FirstFreeJobFileName(config.Prefix + FormatJobDate(config.Base, env.Now, env),
+                                config.Suffix.size(), AbsoluteJobDir(config.JobDir, env),
+                                env.FileExists);
 }

@@ -30,12 +30,20 @@ struct JobNamingEnv {
 
 // Writes a date and time with a pattern. Letters match in any case: Y/YY two-digit year,
 // YYYY four-digit year, M/MM month, MMM/MMMM month names, D/DD day, H/HH hour (12-hour when
-// the pattern holds A/P or AM/PM), N/NN minutes, S/SS seconds, A/P and AM/PM in the case
-// written, "/" and ":" the locale's separators, '...' and "..." literal text.
-std::string FormatJobDate(const std::string& pattern, const TDateTime& at, const JobNamingEnv& env);
+// the pattern holds A/P or AM/PM), N/NN minutes (so is M/MM right after an hour, as in
+// "hh:mm"), S/SS seconds, A/P and AM/PM in the case written, "/" and ":" the locale's
+// separators, '...' and "..." literal text. Any other character is written as it stands.
+std::string FormatJobDate(const std::string& format, const TDateTime& at, const JobNamingEnv& env);
 
 // The data folder as an absolute path (relative ones against env.CurrentDir).
 std::string AbsoluteJobDir(const std::string& jobDir, const JobNamingEnv& env);
+
+// A sequence number with at least `width` digits, but never more than five zeros in front.
+std::string PaddedSequenceNumber(unsigned long long n, size_t width);
+
+// The first free name stem + padded sequence number + ".VLA" in the folder, counting from 1.
+std::string FirstFreeJobFileName(const std::string& stem, size_t width, const std::string& folder,
+                                 const std::function<bool(const std::string& path)>& exists);
 
 // The first free job file name for the settings' prefix, pattern, width and data folder.
 std::string MakeJobFileName(const TConfigRecord& config, const JobNamingEnv& env);

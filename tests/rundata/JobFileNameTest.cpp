@@ -31,6 +31,10 @@ struct PatternCase {
     const char* at1230;
 };
 
+void PrintTo(const PatternCase& c, std::ostream* out) {
+    *out << c.pattern;
+}
+
 class NamingPatterns : public testing::TestWithParam<PatternCase> {};
 
 TEST_P(NamingPatterns, WriteTheDateAndTime) {
@@ -102,4 +106,6 @@ TEST(JobFileName, FurtherSpecifiers) {
     EXPECT_EQ(FormatJobDate("'YY'YY\"MM\"", env.Now, env), "YY09MM");
     EXPECT_EQ(FormatJobDate("hham/pm mmmm", env.Now, env), "08am January");
     EXPECT_EQ(FormatJobDate("hha/p", envAt(20, 0).Now, env), "08p");
+    EXPECT_EQ(FormatJobDate("hh:mm mm", env.Now, env), "08.05 01") << "m after h is minutes";
+    EXPECT_EQ(FormatJobDate("YYYYMMDD", env.Now, env), "20090121");
 }

@@ -1,10 +1,12 @@
 #include "JobFile.h"
 #include "SafeFile.h"
 #include "VrxError.h"
+#include "uVRXCommon.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <set>
 
 namespace fs = std::filesystem;
 
@@ -103,31 +105,124 @@ TEST_F(JobFiles, ANewJobNeverReplacesAFileItDidNotWrite) {
     write("JOB0901210001.VLA", "OTHER=1\r\n");
     write("JOB0901210002.VLA", "OTHER=2\r\n");
     JobRecord first({"A=first", "JOBFILE=JOB0901210001.VLA", "JOBDIR=" + m_dir.string()});
-    const JobSaveResult saved = SaveJobRecord(first, false);
+    const JobSaveResult saved = SaveJobRecord(first, false, 4);
     EXPECT_TRUE(saved.Renamed);
     EXPECT_EQ(saved.FileName, "JOB0901210003.VLA");
+    EXPECT_EQ(first.GetJobValue("JOBFILE"), "JOB0901210003.VLA");
     EXPECT_EQ(read("JOB0901210001.VLA"), "OTHER=1\r\n");
     EXPECT_EQ(read("JOB0901210003.VLA"), "A=first\r\n");
     first.SetJobValue("A", "again");
-    EXPECT_FALSE(SaveJobRecord(first, true).Renamed) << "its own file is replaced";
+    EXPECT_FALSE(SaveJobRecord(first, true, 4).Renamed) << "its own file is replaced";
     EXPECT_EQ(read("JOB0901210003.VLA"), "A=again\r\n");
+
+    JobRecord fresh({"A=fresh", "JOBFILE=JOB0901210004.VLA", "JOBDIR=" + m_dir.string()});
+    const JobSaveResult plain = SaveJobRecord(fresh, false, 4);
+    EXPECT_FALSE(plain.Renamed) << "a free name is kept";
+    EXPECT_EQ(plain.FileName, "JOB0901210004.VLA");
 }
 
-TEST_F(JobFiles, BadInputReadsWithoutCrashing) {
-    std::string binary;
-    for (int i = 0; i < 4096; ++i)
-        binary += char(i * 31);
-    write("BIN.VLA", binary);
-    EXPECT_GE(ReadJobFile(path("BIN.VLA")).Count(), 2u);
-    write("LONG.VLA", std::string(10 * 1024 * 1024, 'x'));
-    EXPECT_EQ(ReadJobFile(path("LONG.VLA")).Line(0).size(), 10u * 1024 * 1024);
-    std::string many;
+TEST_F(JobFiles, SavingWithoutAWidthUsesTheSettings) {
+    const std::string kept = Config.Suffix;
+    Config.Suffix = "99";
+    write("JOB09012101.VLA", "OTHER=1\r\n");
+    JobRecord r({"A=1", "JOBFILE=JOB09012101.VLA", "JOBDIR=" + m_dir.string()});
+    EXPECT_EQ(SaveJobRecord(r, false).FileName, "JOB09012102.VLA");
+    Config.Suffix = kept;
+}
+
+struct FreeNameCase {
+    const char* name;
+    size_t width;
+    std::set<std::string> taken;
+    const char* expected;
+};
+
+void PrintTo(const FreeNameCase& c, std::ostream* out) {
+    *out << c.name << " width " << c.width;
+}
+
+class FreeNames : public testing::TestWithParam<FreeNameCase> {};
+
+TEST_P(FreeNames, CountInTheNamesOwnSequence) {
+    const FreeNameCase& c = GetParam();
+    const auto exists = [&c](const std::string& path) {
+        return path.starts_with("/jobs/") && c.taken.count(path.substr(6)) > 0;
+    };
+    EXPECT_EQ(NextFreeJobFileName(c.name, c.width, "/jobs", exists), c.expected);
+}
+
+std::set<std::string> sequence(const std::string& stem, int from, int to, int width) {
+    std::set<std::string> names;
+    for (int n = from; n <= to; ++n) {
+        std::string number = std::to_string(n);
+        names.insert(stem + std::string(size_t(std::max(0, width - int(number.size()))), '0') +
+                     number + ".VLA");
+    }
+    return names;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Names, FreeNames,
+    testing::Values(
+        FreeNameCase{"JOB0901210001.VLA", 4, sequence("JOB090121", 1, 2, 4), "JOB0901210003.VLA"},
+        FreeNameCase{"JOB0901210003.VLA", 4, {"JOB0901210003.VLA"}, "JOB0901210001.VLA"},
+        FreeNameCase{"JOB09012199.VLA", 2, sequence("JOB090121", 1, 99, 2), "JOB090121100.VLA"},
+        FreeNameCase{"JOB0901211.VLA", 0, sequence("JOB090121", 1, 9, 0), "JOB09012110.VLA"},
+        FreeNameCase{"JOB090121000001.VLA", 8, {"JOB090121000001.VLA"}, "JOB090121000002.VLA"},
+        FreeNameCase{
+            "JOB21Jan090615P0001.VLA", 4, {"JOB21Jan090615P0001.VLA"}, "JOB21Jan090615P0002.VLA"},
+        FreeNameCase{"RUN.VLA", 4, {"RUN.VLA"}, "RUN0001.VLA"}));
+
+struct BadFileCase {
+    const char* name;
+    std::string bytes;
+    size_t lines; // before JOBFILE and JOBDIR
+};
+
+void PrintTo(const BadFileCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class BadFiles : public JobFiles, public testing::WithParamInterface<BadFileCase> {};
+
+TEST_P(BadFiles, ReadAsARecordWithoutCrashing) {
+    write("BAD.VLA", GetParam().bytes);
+    const JobRecord r = ReadJobFile(path("BAD.VLA"));
+    ASSERT_EQ(r.Count(), GetParam().lines + 2);
+    EXPECT_EQ(r.KeyAt(r.Count() - 2), "JOBFILE");
+    EXPECT_EQ(r.GetJobValue("JOBFILE"), "BAD.VLA");
+}
+
+// Every byte value, sixteen times over: sixteen line feeds and a last line without one.
+std::string binaryBytes() {
+    std::string bytes;
+    for (int i = 0; i < 16 * 256; ++i)
+        bytes += char(i % 256);
+    return bytes;
+}
+
+std::string manyLines() {
+    std::string bytes;
     for (int i = 0; i < 200000; ++i)
-        many += "K" + std::to_string(i) + "=v\n";
-    write("MANY.VLA", many);
-    const JobRecord manyLines = ReadJobFile(path("MANY.VLA"));
-    EXPECT_EQ(manyLines.Count(), 200002u);
-    EXPECT_EQ(manyLines.GetJobValue("K199999"), "v");
+        bytes += "K" + std::to_string(i) + "=v\n";
+    return bytes;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Contents, BadFiles,
+    testing::Values(BadFileCase{"Empty", "", 0}, BadFileCase{"CarriageReturnsOnly", "\r\r\r", 0},
+                    BadFileCase{"LinesOfCarriageReturns", "\r\n\r\r\n\r", 2},
+                    BadFileCase{"Binary", binaryBytes(), 17},
+                    BadFileCase{"NulBytes", std::string("A=\0\0B\r\n\0\r\n", 10), 2},
+                    BadFileCase{"TenMegabyteLine", std::string(10 << 20, 'x'), 1},
+                    BadFileCase{"TwoHundredThousandLines", manyLines(), 200000}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(JobFiles, BadInputKeepsItsBytes) {
     write("NUL.VLA", std::string("A=\0\0B\r\nC=1\r\n", 11));
     EXPECT_EQ(ReadJobFile(path("NUL.VLA")).GetJobValue("A"), std::string("\0\0B", 3));
+    write("LONG.VLA", "K=" + std::string(10 << 20, 'x'));
+    EXPECT_EQ(ReadJobFile(path("LONG.VLA")).GetJobValue("k").size(), size_t(10 << 20));
+    write("MANY.VLA", manyLines());
+    EXPECT_EQ(ReadJobFile(path("MANY.VLA")).GetJobValue("K199999"), "v");
 }

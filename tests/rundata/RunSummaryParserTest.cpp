@@ -84,6 +84,10 @@ struct RowCase {
     std::vector<std::string> lines;
 };
 
+void PrintTo(const RowCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
 class ParserRows : public testing::TestWithParam<RowCase> {};
 
 TEST_P(ParserRows, AppendTheirLines) {
@@ -131,8 +135,9 @@ TEST(RunSummaryParser, AnyBytesWithoutCrashing) {
     std::string all;
     for (int i = 0; i < 256; ++i)
         all += char(i);
-    const std::vector<std::string> odd = {all, "VRX " + all, std::string(100000, ' ') + "x",
-                                          "Temp " + std::string(100000, '1'), std::string(1, '\0')};
+    const std::string spaces(100000, ' '), digits(100000, '1');
+    const std::vector<std::string> odd = {all, "VRX " + all, spaces + "x", "Temp " + digits,
+                                          std::string(1, '\0')};
     EXPECT_GE(parse(odd).size(), 11u);
 }
 
