@@ -2,9 +2,8 @@
 
 #include "StrngLib.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 
 namespace {
 bool isDigit(char c) {
@@ -27,10 +26,11 @@ std::optional<double> ParseLocaleNumber(std::string_view text, std::string_view 
         s.remove_prefix(1);
     while (!s.empty() && s.back() == ' ')
         s.remove_suffix(1);
-    std::string normal; // the same number with "." as its separator, for strtod
+    std::string normal; // the same number with "." as its separator and no "+", for from_chars
     size_t i = 0;
     if (i < s.size() && (s[i] == '+' || s[i] == '-'))
-        normal += s[i++];
+        if (s[i++] == '-')
+            normal += '-';
     bool digits = false, point = false;
     while (i < s.size()) {
         if (isDigit(s[i])) {
@@ -62,8 +62,11 @@ std::optional<double> ParseLocaleNumber(std::string_view text, std::string_view 
     }
     if (i != s.size())
         return std::nullopt;
-    const double value = std::strtod(normal.c_str(), nullptr);
-    if (!std::isfinite(value))
+    // from_chars, unlike strtod, ignores the process's C locale, which a decimal-comma desktop
+    // session sets for the whole program.
+    double value = 0;
+    const auto [end, error] = std::from_chars(normal.data(), normal.data() + normal.size(), value);
+    if (error != std::errc() || end != normal.data() + normal.size())
         return std::nullopt;
     return value;
 }
@@ -77,17 +80,18 @@ std::optional<double> ParseStoredNumber(std::string_view text, std::string_view 
 std::string FormatFixed3(double value, std::string_view separator) {
     if (!std::isfinite(value))
         return "ERR";
-    // Round half away from zero on the decimal value, not on its binary neighbour.
+    // Round half away from zero on the decimal value, not on its binary neighbour: 1.0005 is
+    // held as 1.000499999... and still rounds up.
     const double scaled = value * 1000.0;
-    const double rounded = std::round(scaled + (scaled > 0 ? 1e-7 : scaled < 0 ? -1e-7 : 0));
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.3f", rounded / 1000.0);
-    std::string text = buffer;
+    const double nudge = scaled > 0 ? 1e-7 : scaled < 0 ? -1e-7 : 0;
+    const double rounded = std::isfinite(scaled) ? std::round(scaled + nudge) / 1000.0 : value;
+    char buffer[400]; // room for the largest double written in full
+    const auto written =
+        std::to_chars(buffer, buffer + sizeof buffer, rounded, std::chars_format::fixed, 3);
+    std::string text(buffer, written.ptr);
     if (text == "-0.000")
         text = "0.000";
-    const size_t dot = text.find('.');
-    if (dot != std::string::npos)
-        text.replace(dot, 1, separator);
+    text.replace(text.find('.'), 1, separator);
     return text;
 }
 

@@ -2,11 +2,17 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
+
 struct NumberCase {
     const char* text;
     const char* separator;
     std::optional<double> value;
 };
+
+void PrintTo(const NumberCase& c, std::ostream* out) {
+    *out << '"' << c.text << "\" with \"" << c.separator << '"';
+}
 
 class NumberReading : public testing::TestWithParam<NumberCase> {};
 
@@ -25,6 +31,25 @@ INSTANTIATE_TEST_SUITE_P(
                     NumberCase{"1e", ".", std::nullopt}, NumberCase{"+7", ".", 7.0},
                     NumberCase{"1e999", ".", std::nullopt}, NumberCase{"- 1", ".", std::nullopt}));
 
+// A desktop session with a decimal-comma locale sets it for the whole process; the numbers of
+// job files and the unit must be read and written the same all the same.
+TEST(ProcessLocale, NeitherReadingNorWritingFollowsIt) {
+    const std::string before = std::setlocale(LC_NUMERIC, nullptr);
+    const char* found = nullptr;
+    for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "es_ES.UTF-8", "fr_FR.UTF-8"})
+        if (std::setlocale(LC_NUMERIC, name)) {
+            found = name;
+            break;
+        }
+    if (!found)
+        GTEST_SKIP() << "no decimal-comma locale is installed";
+    const std::optional<double> read = ParseLocaleNumber("1.25", ".");
+    const std::string written = FormatFixed3(1.25, ".");
+    std::setlocale(LC_NUMERIC, before.c_str());
+    EXPECT_EQ(read, 1.25) << found;
+    EXPECT_EQ(written, "1.250") << found;
+}
+
 TEST(FixedThree, RoundsHalfAwayFromZero) {
     EXPECT_EQ(FormatFixed3(0.25, "."), "0.250");
     EXPECT_EQ(FormatFixed3(10.4166666, "."), "10.417");
@@ -32,6 +57,9 @@ TEST(FixedThree, RoundsHalfAwayFromZero) {
     EXPECT_EQ(FormatFixed3(-1.0005, "."), "-1.001");
     EXPECT_EQ(FormatFixed3(-0.25, ","), "-0,250");
     EXPECT_EQ(FormatFixed3(1234567.5, "."), "1234567.500");
+    EXPECT_EQ(FormatFixed3(-0.0001, "."), "0.000");
+    EXPECT_EQ(FormatFixed3(1e300, ".").size(), 305u) << "written in full, never cut";
+    EXPECT_EQ(FormatFixed3(1e300, ".").substr(0, 2), "10");
 }
 
 struct ConcCase {
@@ -41,6 +69,10 @@ struct ConcCase {
     MissingM3S missing;
     TConcentrations expected;
 };
+
+void PrintTo(const ConcCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class Concentrations : public testing::TestWithParam<ConcCase> {};
 
