@@ -28,9 +28,11 @@ std::optional<double> ParseLocaleNumber(std::string_view text, std::string_view 
         s.remove_suffix(1);
     std::string normal; // the same number with "." as its separator and no "+", for from_chars
     size_t i = 0;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-'))
-        if (s[i++] == '-')
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
+        if (s[i] == '-')
             normal += '-';
+        ++i;
+    }
     bool digits = false, point = false;
     while (i < s.size()) {
         if (isDigit(s[i])) {
