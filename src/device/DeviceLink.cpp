@@ -91,12 +91,13 @@ std::string TDeviceLink::openPort(const std::string& path) {
     CommPort->setStopBits(QSerialPort::OneStop);
     CommPort->setFlowControl(QSerialPort::NoFlowControl);
     if (!CommPort->open(QIODevice::ReadWrite))
-        return PortOpenFailure(path, CommPort->errorString().toStdString());
+        return PortOpenFailure(path, CommPort->errorString().toStdString(),
+                               CommPort->error() == QSerialPort::PermissionError);
     // Programs that do not use lock files still take a lock on the device itself; sharing
     // the line with one of them would mix two conversations.
     if (::flock(int(CommPort->handle()), LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK) {
         CommPort->close();
-        return PortOpenFailure(path, "in use by another program");
+        return PortOpenFailure(path, "in use by another program", false);
     }
     CommPort->setDataTerminalReady(false);
     CommPort->setRequestToSend(false);

@@ -47,11 +47,15 @@ bool SerialDeviceExists(const std::string& path) {
     return !type || Trim(*type) != "0";
 }
 
-std::string PortOpenFailure(const std::string& path, const std::string& reason) {
+std::string PortOpenFailure(const std::string& path, const std::string& reason,
+                            bool permissionRefused) {
     std::string message = "Can't open specified device " + path + " (" + reason + ")";
     struct stat info {};
-    const bool denied =
-        ::faccessat(AT_FDCWD, path.c_str(), R_OK | W_OK, AT_EACCESS) != 0 && errno == EACCES;
+    // A refusal can also come from a lock another program holds; then the user's rights are
+    // not the matter.
+    const bool denied = permissionRefused &&
+                        ::faccessat(AT_FDCWD, path.c_str(), R_OK | W_OK, AT_EACCESS) != 0 &&
+                        errno == EACCES;
     if (denied && ::stat(path.c_str(), &info) == 0) {
         const group* owner = ::getgrgid(info.st_gid);
         message += ". The user must be a member of the group '" +

@@ -24,6 +24,8 @@ std::string ListPortNames(const IniFile& settings,
 // kernel found a UART behind it, since their nodes exist whether or not there is one.
 bool SerialDeviceExists(const std::string& path);
 
-// "Can't open specified device <path> (<reason>)"; when the user may not open the device,
-// also which group the user must be in (the group owning the device, usually dialout).
-std::string PortOpenFailure(const std::string& path, const std::string& reason);
+// "Can't open specified device <path> (<reason>)". When the opening was refused for want of
+// permission and the user may indeed not use the device, also which group the user must be
+// in (the group owning the device, usually dialout).
+std::string PortOpenFailure(const std::string& path, const std::string& reason,
+                            bool permissionRefused);

@@ -343,6 +343,38 @@ private slots:
         QVERIFY(m_dialogs.shown.empty());
     }
 
+    void unitKeepsWhatItIsSent_data() {
+        QTest::addColumn<QStringList>("commands");
+        QTest::addColumn<QString>("query");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("battery type") << QStringList{"batterytype=3"} << "show"
+                                      << "BatteryType=3";
+        QTest::newRow("battery type out of range") << QStringList{"batterytype=7"} << "show"
+                                                   << "BatteryType=0";
+        QTest::newRow("calibration variable, any case") << QStringList{"flowcal=1.1"} << "show"
+                                                        << "FlowCal=1.1";
+        QTest::newRow("restore brings the defaults back")
+            << QStringList{"FlowCal=1.1", "restore"} << "show"
+            << "FlowCal=1.025";
+        QTest::newRow("run set-up value") << QStringList{"delayminutes=31", "run"} << "runinfo"
+                                          << "DelayMinutes=31";
+        QTest::newRow("clock field") << QStringList{"year=2031"} << "runinfo"
+                                     << "Clock2031-";
+    }
+    void unitKeepsWhatItIsSent() {
+        QFETCH(QStringList, commands);
+        QFETCH(QString, query);
+        QFETCH(QString, line);
+        SimulatedPort unit({"--fast"});
+        auto link = makeLink();
+        for (const QString& command : commands)
+            QVERIFY(link->SendDeviceCommand(command.toStdString(), 250, false));
+        QVERIFY(query == "show" ? link->QueryShow() : link->QueryDevice("runinfo", false));
+        QStringList lines = toStrings(query == "show" ? link->ShowValues : link->ReplyLines);
+        lines.replaceInStrings(" ", "");
+        QVERIFY2(lines.filter(line).size() == 1, qPrintable(lines.join('|')));
+    }
+
     void modelQueryFailures_data() {
         QTest::addColumn<QStringList>("simArgs");
         QTest::addColumn<QByteArray>("reply");

@@ -50,6 +50,9 @@ TEST(PortNames, DeviceExistence) {
 }
 
 TEST(PortNames, OpenFailureNamesDeviceAndReason) {
-    EXPECT_EQ(PortOpenFailure("/nonexistent/ttyVRX", "No such file or directory"),
+    EXPECT_EQ(PortOpenFailure("/nonexistent/ttyVRX", "No such file or directory", false),
               "Can't open specified device /nonexistent/ttyVRX (No such file or directory)");
+    // A lock held elsewhere is no matter of the user's group.
+    EXPECT_EQ(PortOpenFailure("/dev/null", "Permission error while locking the device", true),
+              "Can't open specified device /dev/null (Permission error while locking the device)");
 }

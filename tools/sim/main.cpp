@@ -72,13 +72,21 @@ int fail(const QString& message) {
 std::optional<QString> parseCommandLine(const QCoreApplication& app, Settings& settings) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        "A simulated VELA/KX250 air sampler on a pseudo-terminal. Prints the terminal's path "
-        "(and links it at --link), then answers the frames VRX Link sends (byte 0x01, a "
-        "command, CR) like a unit at 9600 baud: \"summary\", \"show\" and \"runinfo\" with "
-        "a listing that starts with a \"?\" line and ends with a line holding byte 0x01; "
-        "NAME=value (calibration variables, batterytype, run set-up and clock fields), "
-        "\"save\", \"restore\", \"reset\", \"run\", \"go\" and \"stop\" with one short "
-        "line. Stops on SIGTERM or SIGINT.");
+        "A simulated VELA/KX250 air sampler on a pseudo-terminal, for trying and testing\n"
+        "VRX Link without hardware. Prints the terminal's path (and links it at --link),\n"
+        "then answers the frames the program sends (byte 0x01, a command, CR) like a unit:\n"
+        "  summary, show, runinfo   a listing: a line starting \"?\" first, a line holding\n"
+        "                           byte 0x01 last\n"
+        "  NAME=value               sets a calibration variable (see \"show\"), the battery\n"
+        "                           type (batterytype=0..3), a run set-up value (delayhours,\n"
+        "                           delayminutes, runyear, runmonth, runday, runhour,\n"
+        "                           runminute, durationhours, durationminutes, f) or a\n"
+        "                           field of the clock (year, month, day, hour, minute,\n"
+        "                           second); one line in reply\n"
+        "  save, restore, reset, run, go, stop, limits, nolimits, d, r, i   one line\n"
+        "Lines end in CR LF. Replies go out at 9600 baud unless --fast; bytes sent while\n"
+        "the program has the port closed are lost, as on a real line. The terminal stays\n"
+        "usable while the program closes and reopens it. Stops on SIGTERM or SIGINT.");
     parser.addHelpOption();
     const QCommandLineOption link("link",
                                   "Make a symbolic link to the terminal at <path> "
