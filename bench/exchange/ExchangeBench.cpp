@@ -26,6 +26,7 @@ struct Exchange {
     double duringMs = 0; // first to last byte, less the sending time of the bytes between
     double afterMs = 0;  // last byte to return, less the close pause
     double addedMs = 0;  // the whole exchange less the sending time and the close pause
+    double openMs = 0;   // opening the port alone, part of "before the first byte"
 };
 
 double median(std::vector<double> values) {
@@ -90,6 +91,10 @@ int main(int argc, char** argv) {
         run.duringMs = (lastAt - firstAt) - double(received - 1) * kByteMs;
         run.afterMs = run.totalMs - lastAt - double(kClosePause.count());
         run.addedMs = run.totalMs - run.lineMs - double(kClosePause.count());
+        clock.start();
+        link.StartCom(Config.Port, true);
+        run.openMs = double(clock.nsecsElapsed()) / 1e6;
+        link.StopCom();
         if (i > 0) // the first exchange warms up caches and the simulator
             exchanges.push_back(run);
     }
@@ -102,6 +107,7 @@ int main(int argc, char** argv) {
     printFigures("whole exchange", exchanges, &Exchange::totalMs);
     printFigures("added by the program (goal < 10)", exchanges, &Exchange::addedMs);
     printFigures("  before the first byte", exchanges, &Exchange::beforeMs);
+    printFigures("    of which opening the port", exchanges, &Exchange::openMs);
     printFigures("  while the reply arrives", exchanges, &Exchange::duringMs);
     printFigures("  after the last byte", exchanges, &Exchange::afterMs);
 
