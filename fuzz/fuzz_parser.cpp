@@ -20,6 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     JobNamingEnv env;
     env.Now = {2009, 1 + int(size % 12), 21, int(size % 24), 15, 54};
+    // Only the first name of each series is taken, so the search for a free name steps on.
     env.FileExists = [](const std::string& path) { return path.ends_with("1.VLA"); };
     env.CurrentDir = "/data";
     const JobRecord record = ParseRunSummary(lines, config, env);
