@@ -324,34 +324,49 @@ void TfrmJob::ApplyJobTheme() {
         field->setPalette(fields);
 }
 
+namespace {
+// Which control shows a record key, as members of the window; built once, not per lookup.
+template <typename Control>
+using ControlsByKey = std::map<std::string, Control * TfrmJob::*, std::less<>>;
+
+template <typename Control>
+Control* controlFor(const TfrmJob& window, const ControlsByKey<Control>& controls,
+                    const std::string& key) {
+    const auto it = controls.find(key);
+    return it == controls.end() ? nullptr : window.*(it->second);
+}
+} // namespace
+
 QLabel* TfrmJob::valueLabelFor(const std::string& key) const {
-    const std::map<std::string, QLabel*> labels = {
-        {"NAME", lblSysName},      {"DOWNLOADED", lblDownloaded},
-        {"VERSION", lblVersion},   {"SN", lblSerialNum},
-        {"PUMPTIME", lblPumpTime}, {"QSET", lblQSet},
-        {"M3A", lblM3A},           {"M3S", lblM3S},
-        {"JOBFILE", lblJobFile}};
-    const auto it = labels.find(key);
-    return it == labels.end() ? nullptr : it->second;
+    static const ControlsByKey<QLabel> labels = {
+        {"NAME", &TfrmJob::lblSysName},      {"DOWNLOADED", &TfrmJob::lblDownloaded},
+        {"VERSION", &TfrmJob::lblVersion},   {"SN", &TfrmJob::lblSerialNum},
+        {"PUMPTIME", &TfrmJob::lblPumpTime}, {"QSET", &TfrmJob::lblQSet},
+        {"M3A", &TfrmJob::lblM3A},           {"M3S", &TfrmJob::lblM3S},
+        {"JOBFILE", &TfrmJob::lblJobFile}};
+    return controlFor(*this, labels, key);
 }
 
 QLineEdit* TfrmJob::fieldFor(const std::string& key) const {
-    const std::map<std::string, QLineEdit*> fields = {
-        {"JOBCODE", edtJobCode},     {"SITENAME", edtSiteName}, {"STATIONCODE", edtStationCode},
-        {"OPERATORS", edtOperators}, {"USER1", edtUser1},       {"USER2", edtUser2},
-        {"FILTERID", edtFilterID}};
-    const auto it = fields.find(key);
-    return it == fields.end() ? nullptr : it->second;
+    static const ControlsByKey<QLineEdit> fields = {{"JOBCODE", &TfrmJob::edtJobCode},
+                                                    {"SITENAME", &TfrmJob::edtSiteName},
+                                                    {"STATIONCODE", &TfrmJob::edtStationCode},
+                                                    {"OPERATORS", &TfrmJob::edtOperators},
+                                                    {"USER1", &TfrmJob::edtUser1},
+                                                    {"USER2", &TfrmJob::edtUser2},
+                                                    {"FILTERID", &TfrmJob::edtFilterID}};
+    return controlFor(*this, fields, key);
 }
 
 QLabel* TfrmJob::cellFor(const std::string& key) const {
-    const std::map<std::string, QLabel*> cells = {
-        {"BPMIN", dspBPMin},         {"BPMAX", dspBPMax},         {"BPAVG", dspBPAvg},
-        {"TEMPMIN", dspTaMin},       {"TEMPMAX", dspTaMax},       {"TEMPAVG", dspTaAvg},
-        {"FLOWAVG", dspQAvg},        {"STARTDATE", dspStartDate}, {"STOPDATE", dspStopDate},
-        {"STARTTIME", dspStartTime}, {"STOPTIME", dspStopTime},   {"ET", dspET}};
-    const auto it = cells.find(key);
-    return it == cells.end() ? nullptr : it->second;
+    static const ControlsByKey<QLabel> cells = {
+        {"BPMIN", &TfrmJob::dspBPMin},       {"BPMAX", &TfrmJob::dspBPMax},
+        {"BPAVG", &TfrmJob::dspBPAvg},       {"TEMPMIN", &TfrmJob::dspTaMin},
+        {"TEMPMAX", &TfrmJob::dspTaMax},     {"TEMPAVG", &TfrmJob::dspTaAvg},
+        {"FLOWAVG", &TfrmJob::dspQAvg},      {"STARTDATE", &TfrmJob::dspStartDate},
+        {"STOPDATE", &TfrmJob::dspStopDate}, {"STARTTIME", &TfrmJob::dspStartTime},
+        {"STOPTIME", &TfrmJob::dspStopTime}, {"ET", &TfrmJob::dspET}};
+    return controlFor(*this, cells, key);
 }
 
 void TfrmJob::showEvent(QShowEvent* event) {
